@@ -1,0 +1,27 @@
+#!/bin/sh
+# Runs a Windows executable under Wine with a prefix that belongs to the build
+# tree the executable lives in, so parallel build trees never share state and
+# the costly prefix creation happens once per tree.
+set -e
+exe=$1
+[ -n "$exe" ] || { echo "usage: wine-run.sh program.exe [args...]" >&2; exit 2; }
+dir=$(cd "$(dirname "$exe")" && pwd)
+tree=$dir
+while [ "$tree" != / ] && [ ! -f "$tree/CMakeCache.txt" ]; do tree=$(dirname "$tree"); done
+[ "$tree" = / ] && tree=$dir
+export WINEPREFIX="${LUMATYPE_WINEPREFIX:-$tree/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export LANG="${LUMATYPE_WINE_LANG:-zh_CN.UTF-8}"
+if [ ! -d "$WINEPREFIX" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    # Serialise prefix creation: ctest may start several programs at once.
+    ( flock 9; [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true ) 9>"$tree/.wineprefix.lock"
+fi
+# A lingering wineserver holding our stdout would keep ctest waiting, so keep
+# one detached server per prefix alive across the test run instead.
+wineserver -p30 </dev/null >/dev/null 2>&1 || true
+if [ -z "$DISPLAY" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
+fi
+exec wine "$@"

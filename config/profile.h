@@ -1,0 +1,27 @@
+#pragma once
+// INI ("profile") files with the semantics of the Win32 private-profile
+// functions. The program calls the Profile* functions; they are the real
+// Win32 functions in the Windows build and the portable reader natively.
+#include <cstdint>
+#include "config/wide.h"
+
+// GetPrivateProfileStringW: copies the value (or the default) truncated to
+// size - 1 units into buffer and returns the number of units copied.
+uint32_t ProfileGetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue,
+                          char16_t* buffer, uint32_t size, const char16_t* file);
+// GetPrivateProfileIntW.
+int32_t ProfileGetInt(const char16_t* section, const char16_t* key, int32_t defaultValue,
+                      const char16_t* file);
+// WritePrivateProfileStringW (value non-null).
+bool ProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
+                        const char16_t* file);
+
+// The portable implementation, available in both builds (the Windows build
+// compares it with the real functions).
+uint32_t PortableProfileGetString(const char16_t* section, const char16_t* key,
+                                  const char16_t* defaultValue, char16_t* buffer, uint32_t size,
+                                  const char16_t* file);
+int32_t PortableProfileGetInt(const char16_t* section, const char16_t* key, int32_t defaultValue,
+                              const char16_t* file);
+bool PortableProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
+                                const char16_t* file);

@@ -1,0 +1,25 @@
+#pragma once
+// The program-wide settings record.
+#include <cstdint>
+#include "config/color.h"
+
+struct SpecialChars;
+
+struct AppSettings {
+    char16_t iniPath[260];
+    char16_t fontFamily[256];
+    char16_t fontSize[16];
+    char16_t borderSize[16];
+    int32_t tabToSpaces;
+    void (*loadTheme)(ColorTheme* theme);
+    int32_t colorThemeIndex;
+    ColorTheme* activeTheme;
+    SpecialChars* specialChars;
+};
+
+// Start-up reading of "Lumatype.ini" ([Common] and [ColorThemes]); the caller
+// runs them in the documented order around the language and special-character
+// loading.
+void ReadTabToSpaces(AppSettings& settings);                    // [Common] TabToSpaces
+void ReadFontSettings(AppSettings& settings);                   // font_family, font_size, border_size
+void ReadActiveTheme(AppSettings& settings, ColorTheme& theme);  // ColorTheme, Name<n>, File<n>, colours

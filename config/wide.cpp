@@ -1,0 +1,125 @@
+#include "config/wide.h"
+
+#include <climits>
+#include <cstdio>
+
+size_t WideLength(const char16_t* s) {
+    if (!s) return 0;
+    size_t n = 0;
+    while (s[n]) ++n;
+    return n;
+}
+
+void CopyToField(char16_t* dst, size_t size, WStringView src) {
+    if (size == 0) return;
+    size_t n = src.size() < size - 1 ? src.size() : size - 1;
+    // A field holds text up to its first NUL; stop there like wcsncpy would.
+    size_t i = 0;
+    for (; i < n && src[i] != 0; ++i) dst[i] = src[i];
+    dst[i] = 0;
+}
+
+bool EqualsIgnoreAsciiCase(WStringView a, WStringView b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    return true;
+}
+
+bool StartsWithIgnoreAsciiCase(WStringView text, WStringView prefix) {
+    return text.size() >= prefix.size() && EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+static bool IsCrtSpace(char16_t c) { return c == u' ' || (c >= 9 && c <= 13); }
+
+int32_t ParseLeadingLong(WStringView s) {
+    size_t i = 0;
+    while (i < s.size() && IsCrtSpace(s[i])) ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
+    const long long limit = negative ? -static_cast<long long>(INT32_MIN) : INT32_MAX;
+    long long value = 0;
+    for (; i < s.size() && s[i] >= u'0' && s[i] <= u'9'; ++i) {
+        value = value * 10 + (s[i] - u'0');
+        if (value >= limit) { value = limit; break; }
+    }
+    return static_cast<int32_t>(negative ? -value : value);
+}
+
+WString FormatInt(long long value) {
+    char buf[24];
+    int n = snprintf(buf, sizeof buf, "%lld", value);
+    return WString(buf, buf + n);
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns the code point or -1 when the
+// sequence is malformed (overlong, surrogate, beyond U+10FFFF, truncated).
+static long DecodeUtf8(std::string_view s, size_t& i) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) { ++i; return c; }
+    int extra;
+    long cp;
+    if (c >= 0xC2 && c <= 0xDF) { extra = 1; cp = c & 0x1F; }
+    else if (c >= 0xE0 && c <= 0xEF) { extra = 2; cp = c & 0x0F; }
+    else if (c >= 0xF0 && c <= 0xF4) { extra = 3; cp = c & 0x07; }
+    else { ++i; return -1; }
+    if (s.size() - i <= static_cast<size_t>(extra)) { ++i; return -1; }
+    for (int k = 1; k <= extra; ++k) {
+        unsigned char t = static_cast<unsigned char>(s[i + k]);
+        if ((t & 0xC0) != 0x80) { ++i; return -1; }
+        cp = (cp << 6) | (t & 0x3F);
+    }
+    static const long kMin[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++i; return -1; }
+    i += extra + 1;
+    return cp;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (size_t i = 0; i < bytes.size();)
+        if (DecodeUtf8(bytes, i) < 0) return false;
+    return true;
+}
+
+WString Utf8ToWide(std::string_view utf8) {
+    WString out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        long cp = DecodeUtf8(utf8, i);
+        if (cp < 0) cp = 0xFFFD;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(char16_t(0xD800 + (cp >> 10)));
+            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(char16_t(cp));
+        }
+    }
+    return out;
+}
+
+std::string WideToUtf8(WStringView wide) {
+    std::string out;
+    out.reserve(wide.size() + wide.size() / 2);
+    for (size_t i = 0; i < wide.size(); ++i) {
+        unsigned long cp = wide[i];
+        if (cp < 0x80) { out.push_back(char(cp)); continue; }
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[++i] - 0xDC00);
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = 0xFFFD;
+        }
+        if (cp < 0x800) {
+            out.push_back(char(0xC0 | (cp >> 6)));
+        } else if (cp < 0x10000) {
+            out.push_back(char(0xE0 | (cp >> 12)));
+            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
+        } else {
+            out.push_back(char(0xF0 | (cp >> 18)));
+            out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
+        }
+        out.push_back(char(0x80 | (cp & 0x3F)));
+    }
+    return out;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// UTF-16 text helpers shared by the whole core. The core keeps every text as
+// UTF-16 code units on every platform so that both builds produce the same
+// bytes; conversion to the platform's encodings happens only at the edges.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+using WString = std::u16string;
+using WStringView = std::u16string_view;
+
+// Length of a NUL-terminated UTF-16 string; null counts as empty.
+size_t WideLength(const char16_t* s);
+
+// Copies src into a fixed field of `size` units (NUL included), cutting what
+// does not fit. Never writes past dst[size - 1]. size 0 writes nothing.
+void CopyToField(char16_t* dst, size_t size, WStringView src);
+inline void CopyToField(char16_t* dst, size_t size, const char16_t* src) {
+    CopyToField(dst, size, WStringView(src ? src : u""));
+}
+template <size_t N>
+void CopyToField(char16_t (&dst)[N], WStringView src) { CopyToField(dst, N, src); }
+
+// ASCII-only case folding, as wcsicmp does in the "C" locale.
+inline char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+bool EqualsIgnoreAsciiCase(WStringView a, WStringView b);
+bool StartsWithIgnoreAsciiCase(WStringView text, WStringView prefix);
+
+// Leading decimal integer as the 32-bit Windows wcstol(s, nullptr, 10) reads
+// it: optional blanks, optional sign, digits; 0 when there are none; saturates
+// at the 32-bit limits, so both builds agree.
+int32_t ParseLeadingLong(WStringView s);
+
+// Formats a signed integer in decimal ("%d").
+WString FormatInt(long long value);
+
+// Encoding edges.
+WString Utf8ToWide(std::string_view utf8);          // invalid sequences become U+FFFD
+std::string WideToUtf8(WStringView wide);           // lone surrogates become U+FFFD
+bool IsValidUtf8(std::string_view bytes);
