@@ -55,5 +55,10 @@ bool JoinModulePath(char16_t* destination, size_t destinationSize, WStringView d
 }
 
 bool ModulePath(char16_t* destination, const char16_t* name) {
-    return JoinModulePath(destination, kMaxPath, ProgramDirectory(), name);
+    const WString& directory = ProgramDirectory();
+    if (directory.empty()) {  // the program's own path did not fit
+        destination[0] = 0;
+        return false;
+    }
+    return JoinModulePath(destination, kMaxPath, directory, name);
 }
