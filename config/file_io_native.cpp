@@ -48,3 +48,16 @@ WString AnsiToWide(std::string_view bytes) {
     if (IsValidUtf8(bytes)) return Utf8ToWide(bytes);
     return GbkToWide(bytes);
 }
+
+AnsiFileEncoding DetectAnsiFileEncoding(std::string_view wholeFile) {
+    return IsValidUtf8(wholeFile) ? AnsiFileEncoding::Utf8 : AnsiFileEncoding::Gbk;
+}
+
+WString AnsiFileLineToWide(std::string_view line, AnsiFileEncoding encoding) {
+    switch (encoding) {
+    case AnsiFileEncoding::Utf8: return Utf8ToWide(line);
+    case AnsiFileEncoding::Gbk: return GbkToWide(line);
+    case AnsiFileEncoding::SystemCodePage: break;
+    }
+    return AnsiToWide(line);
+}

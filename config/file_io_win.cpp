@@ -17,3 +17,15 @@ WString AnsiToWide(std::string_view bytes) {
                         reinterpret_cast<wchar_t*>(out.data()), n);
     return out;
 }
+
+AnsiFileEncoding DetectAnsiFileEncoding(std::string_view) { return AnsiFileEncoding::SystemCodePage; }
+
+WString AnsiFileLineToWide(std::string_view line, AnsiFileEncoding) {
+    if (line.empty()) return WString();
+    int size = static_cast<int>(line.size());
+    int n = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, line.data(), size, nullptr, 0);
+    if (n <= 0) return WString();
+    WString out(static_cast<size_t>(n), u'\0');
+    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, line.data(), size, reinterpret_cast<wchar_t*>(out.data()), n);
+    return out;
+}
