@@ -1,11 +1,15 @@
 #include "app/main_window_win.h"
 
+#include "controls/tessella.h"
 #include "resources/resource.h"
 
 namespace {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CREATE:
+        RegisterSliders();
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -1,0 +1,185 @@
+// A small host for the Tessella controls: loads the library by name, binds
+// its exports by ordinal, and logs every notification the controls send.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "controls/tessella.h"
+
+namespace {
+
+enum ChildId {
+    kLeftPane = 601,
+    kRightPane,
+    kVerticalSlider,
+    kHorizontalSlider,
+    kLog,
+    kFramedClock,
+    kDisabledClock,
+    kSmallClock,
+};
+
+constexpr int kMargin = 10;
+constexpr int kBarThickness = 6;
+constexpr int kWorkWidth = 560;  // panes, sliders and log; the clocks sit to the right
+constexpr int kMinPane = 40;
+
+struct DemoLayout {
+    int split = 260;       // width of the left pane
+    int paneHeight = 240;  // height of both panes above the horizontal bar
+};
+
+DemoLayout g_layout;
+
+HWND Child(HWND window, int id) { return GetDlgItem(window, id); }
+
+void LogLine(HWND window, const char* text) {
+    HWND log = Child(window, kLog);
+    const LRESULT index = SendMessageA(log, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    SendMessageA(log, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void Layout(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const int rightX = kMargin + g_layout.split + kBarThickness;
+    const int rightWidth = kWorkWidth - g_layout.split - kBarThickness;
+    MoveWindow(Child(window, kLeftPane), kMargin, kMargin, g_layout.split, g_layout.paneHeight, TRUE);
+    MoveWindow(Child(window, kVerticalSlider), kMargin + g_layout.split, kMargin, kBarThickness, g_layout.paneHeight,
+               TRUE);
+    MoveWindow(Child(window, kRightPane), rightX, kMargin, rightWidth, g_layout.paneHeight, TRUE);
+    const int barY = kMargin + g_layout.paneHeight;
+    MoveWindow(Child(window, kHorizontalSlider), kMargin, barY, kWorkWidth, kBarThickness, TRUE);
+    const int logY = barY + kBarThickness;
+    const int logHeight = client.bottom - kMargin - logY;
+    MoveWindow(Child(window, kLog), kMargin, logY, kWorkWidth, logHeight, TRUE);
+
+    SendMessageA(Child(window, kVerticalSlider), VBSM_SETLIMITS, 3,
+                 MAKELPARAM(rightWidth - kMinPane, g_layout.split - kMinPane));
+    SendMessageA(Child(window, kHorizontalSlider), VBSM_SETLIMITS, 3,
+                 MAKELPARAM(logHeight - kMinPane, g_layout.paneHeight - kMinPane));
+}
+
+HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, int id, int x, int y, int w,
+                 int h) {
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}
+
+void CreateChildren(HWND window) {
+    CreateChild(window, "EDIT", "Left pane: drag the bar to the right.", WS_BORDER | ES_MULTILINE, kLeftPane, 0, 0, 0,
+                0);
+    CreateChild(window, "EDIT", "Right pane.", WS_BORDER | ES_MULTILINE, kRightPane, 0, 0, 0, 0);
+    CreateChild(window, VBSLIDER_CLASS_A, "", WS_TABSTOP, kVerticalSlider, 0, 0, 0, 0);
+    HWND horizontal = CreateChild(window, VBSLIDER_CLASS_A, "", WS_TABSTOP, kHorizontalSlider, 0, 0, 0, 0);
+    SendMessageA(horizontal, VBSM_SETORIENTATION, 1, 0);
+    CreateChild(window, "LISTBOX", "", WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, kLog, 0, 0, 0, 0);
+
+    const int clockX = kMargin + kWorkWidth + 20;
+    HWND framed = CreateChild(window, CLOCK_CLASS_A, "", 0, kFramedClock, clockX, kMargin, 200, 200);
+    SendMessageA(framed, CLKM_MODIFYFLAGS, MAKEWPARAM(1, 1), CLKF_FRAME);
+    CreateChild(window, CLOCK_CLASS_A, "", WS_DISABLED, kDisabledClock, clockX + 210, kMargin, 150, 150);
+    HWND small = CreateChild(window, CLOCK_CLASS_A, "", 0, kSmallClock, clockX, kMargin + 220, 110, 110);
+    ClockTime quarterPast = {10, 15};
+    SendMessageA(small, CLKM_SETTIME, 1, reinterpret_cast<LPARAM>(&quarterPast));
+    Layout(window);
+}
+
+void OnNotify(HWND window, const NMHDR* header) {
+    char line[96];
+    switch (header->idFrom) {
+    case kVerticalSlider:
+    case kHorizontalSlider: {
+        const LONG delta = reinterpret_cast<const NMVBSLIDER*>(header)->delta;
+        std::snprintf(line, sizeof line, "slider %u: code %u, delta %ld", static_cast<unsigned>(header->idFrom),
+                      header->code, static_cast<long>(delta));
+        if (header->idFrom == kVerticalSlider) {
+            g_layout.split += delta;
+        } else {
+            g_layout.paneHeight += delta;
+        }
+        Layout(window);
+        break;
+    }
+    case kFramedClock:
+    case kDisabledClock:
+    case kSmallClock: {
+        const NMCLOCKTIME* time = reinterpret_cast<const NMCLOCKTIME*>(header);
+        std::snprintf(line, sizeof line, "clock %u: code %u, time %02u:%02u", static_cast<unsigned>(header->idFrom),
+                      header->code, time->hour, time->minute);
+        break;
+    }
+    default:
+        return;
+    }
+    LogLine(window, line);
+}
+
+bool OnSetCursor(HWND target) {
+    const int id = GetDlgCtrlID(target);
+    if (id != kVerticalSlider && id != kHorizontalSlider) return false;
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(id == kVerticalSlider ? IDC_SIZEWE : IDC_SIZENS)));
+    return true;
+}
+
+LRESULT CALLBACK DemoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        CreateChildren(window);
+        return 0;
+    case WM_SIZE:
+        if (Child(window, kLog)) Layout(window);
+        return 0;
+    case WM_NOTIFY:
+        OnNotify(window, reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_SETCURSOR:
+        if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool LoadTessella() {
+    HMODULE library = LoadLibraryA("Tessella.dll");
+    if (!library) return false;
+    auto registerTessella =
+        reinterpret_cast<RegisterTessellaProc>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(1))));
+    auto registerSliders =
+        reinterpret_cast<RegisterSlidersProc>(reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(2))));
+    if (!registerTessella || !registerSliders) return false;
+    registerTessella();
+    registerSliders();
+    return true;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    if (!LoadTessella()) {
+        MessageBoxA(nullptr, "Tessella.dll could not be loaded.", "Tessella demo", MB_ICONERROR);
+        return 1;
+    }
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DemoWindowProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "TessellaDemo";
+    if (!RegisterClassExA(&wc)) return 1;
+    HWND window = CreateWindowExA(0, "TessellaDemo", "Tessella demo", WS_OVERLAPPEDWINDOW, 0, 0, 980, 620, nullptr,
+                                  nullptr, instance, nullptr);
+    if (!window) return 1;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
