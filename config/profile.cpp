@@ -1,0 +1,318 @@
+// Portable private-profile functions. They follow what the Windows functions
+// do on awkward files (as observed on Wine): keys before any section belong to
+// a nameless section, only the first of duplicate sections and keys counts,
+// ';' lines are ordinary keys, a line without '=' is a key without a value.
+// Unlike Wine, a write edits the file in place instead of rewriting it.
+#include "config/profile.h"
+
+#include <optional>
+#include <vector>
+
+#include "config/file_io.h"
+#include "config/profile_ansi.h"
+
+namespace {
+
+enum class Encoding { Ansi, Utf8, Utf16Le, Utf16Be };
+
+bool IsProfileSpace(char16_t c) { return c == u' ' || (c >= 9 && c <= 13) || c == 0x1A; }
+
+WStringView Trim(WStringView s) {
+    while (!s.empty() && IsProfileSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsProfileSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// Names and values end at an embedded NUL, as C strings would.
+WString UpToNul(WStringView s) { return WString(s.substr(0, s.find(u'\0'))); }
+
+bool HasLineBreak(WStringView s) { return s.find_first_of(u"\r\n") != WStringView::npos; }
+
+// Where the line after a given line starts, and whether that given line
+// ended with a line break (the last line of a file may not).
+struct LinePlace {
+    size_t end = 0;
+    bool terminated = true;
+};
+
+struct ProfileKey {
+    WString name;
+    std::optional<WString> value;  // absent on a line without '='
+    // The value's units in the file: after '=' and its blanks, up to the
+    // line's trimmed end. Empty at the line's end when there is no '='.
+    size_t valueBegin = 0, valueEnd = 0;
+    LinePlace line;
+};
+
+struct ProfileSection {
+    WString name;  // "" for the keys before the first section header
+    std::vector<ProfileKey> keys;
+    LinePlace header;
+    LinePlace LastLine() const { return keys.empty() ? header : keys.back().line; }
+};
+
+// A profile file held as code units: its bytes widened one by one for the
+// 8-bit encodings, its UTF-16 units otherwise. Edits splice units, so every
+// byte outside an edit is written back as it was read.
+class ProfileDocument {
+public:
+    explicit ProfileDocument(std::string bytes);
+
+    const ProfileSection* FindSection(WStringView name) const;
+    static const ProfileKey* FindKey(const ProfileSection& section, WStringView name);
+
+    // Both take text already free of line breaks.
+    void Replace(size_t begin, size_t end, WStringView text) { units_.replace(begin, end - begin, Encode(text)); }
+    void InsertLine(LinePlace after, WStringView text);
+    void AppendSection(WStringView name, WStringView keyLine);
+    bool Save(WStringView path) const;
+
+private:
+    WString Decode(size_t begin, size_t end) const;
+    WString Encode(WStringView text) const;
+    WString LineBreak() const;
+    void ParseLine(size_t begin, size_t end, LinePlace place);
+
+    std::string original_;
+    Encoding encoding_ = Encoding::Ansi;
+    size_t bomLength_ = 0;
+    WString units_;
+    std::vector<ProfileSection> sections_;
+};
+
+ProfileDocument::ProfileDocument(std::string bytes) : original_(std::move(bytes)) {
+    const std::string& b = original_;
+    if (b.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        encoding_ = Encoding::Utf8;
+        bomLength_ = 3;
+    } else if (b.compare(0, 2, "\xFF\xFE") == 0) {
+        encoding_ = Encoding::Utf16Le;
+        bomLength_ = 2;
+    } else if (b.compare(0, 2, "\xFE\xFF") == 0) {
+        encoding_ = Encoding::Utf16Be;
+        bomLength_ = 2;
+    }
+    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) {
+        int high = encoding_ == Encoding::Utf16Le ? 1 : 0;
+        for (size_t i = bomLength_; i + 1 < b.size(); i += 2)
+            units_.push_back(char16_t(static_cast<unsigned char>(b[i + 1 - high]) |
+                                      static_cast<unsigned char>(b[i + high]) << 8));
+    } else {
+        for (size_t i = bomLength_; i < b.size(); ++i) units_.push_back(static_cast<unsigned char>(b[i]));
+    }
+
+    sections_.push_back(ProfileSection{});
+    size_t pos = 0;
+    while (pos < units_.size()) {
+        size_t begin = pos;
+        while (pos < units_.size() && units_[pos] != u'\r' && units_[pos] != u'\n') ++pos;
+        size_t lineEnd = pos;
+        if (pos < units_.size()) pos += (units_[pos] == u'\r' && pos + 1 < units_.size() && units_[pos + 1] == u'\n') ? 2 : 1;
+        ParseLine(begin, lineEnd, LinePlace{pos, pos != lineEnd});
+    }
+}
+
+void ProfileDocument::ParseLine(size_t begin, size_t end, LinePlace place) {
+    while (begin < end && IsProfileSpace(units_[begin])) ++begin;
+    while (end > begin && IsProfileSpace(units_[end - 1])) --end;
+    if (begin == end) return;
+
+    if (units_[begin] == u'[') {
+        // Decoded before searching: in a double-byte code page ']' can be the
+        // second byte of a character.
+        WString inside = Decode(begin + 1, end);
+        size_t close = inside.rfind(u']');
+        if (close != WString::npos) {
+            sections_.push_back(ProfileSection{UpToNul(Trim(WStringView(inside).substr(0, close))), {}, place});
+            return;
+        }
+    }
+
+    ProfileKey key;
+    key.line = place;
+    size_t equals = begin;  // '=' is never part of a multi-byte character
+    while (equals < end && units_[equals] != u'=') ++equals;
+    if (equals == end) {
+        key.name = UpToNul(Decode(begin, end));
+        key.valueBegin = key.valueEnd = end;
+    } else {
+        size_t valueBegin = equals + 1;
+        while (valueBegin < end && IsProfileSpace(units_[valueBegin])) ++valueBegin;
+        key.name = UpToNul(Trim(Decode(begin, equals)));
+        key.value = UpToNul(Decode(valueBegin, end));
+        key.valueBegin = valueBegin;
+        key.valueEnd = end;
+    }
+    sections_.back().keys.push_back(std::move(key));
+}
+
+WString ProfileDocument::Decode(size_t begin, size_t end) const {
+    WStringView units = WStringView(units_).substr(begin, end - begin);
+    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) return WString(units);
+    std::string bytes(units.begin(), units.end());
+    return encoding_ == Encoding::Utf8 ? Utf8ToWide(bytes) : AnsiToWide(bytes);
+}
+
+WString ProfileDocument::Encode(WStringView text) const {
+    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) return WString(text);
+    std::string bytes = encoding_ == Encoding::Utf8 ? WideToUtf8(text) : WideToProfileAnsi(text, original_);
+    WString units;
+    for (unsigned char c : bytes) units.push_back(c);
+    return units;
+}
+
+// The file's own line break, taken from its first line.
+WString ProfileDocument::LineBreak() const {
+    size_t at = units_.find_first_of(u"\r\n");
+    if (at == WString::npos) return u"\r\n";
+    if (units_[at] == u'\r') return (at + 1 < units_.size() && units_[at + 1] == u'\n') ? u"\r\n" : u"\r";
+    return u"\n";
+}
+
+const ProfileSection* ProfileDocument::FindSection(WStringView name) const {
+    for (const ProfileSection& section : sections_)
+        if (EqualsIgnoreAsciiCase(section.name, name)) return &section;
+    return nullptr;
+}
+
+const ProfileKey* ProfileDocument::FindKey(const ProfileSection& section, WStringView name) {
+    for (const ProfileKey& key : section.keys)
+        if (EqualsIgnoreAsciiCase(key.name, name)) return &key;
+    return nullptr;
+}
+
+void ProfileDocument::InsertLine(LinePlace after, WStringView text) {
+    WString lineBreak = LineBreak();
+    WString line = after.terminated ? WString() : lineBreak;
+    line += Encode(text);
+    line += lineBreak;
+    units_.insert(after.end, line);
+}
+
+void ProfileDocument::AppendSection(WStringView name, WStringView keyLine) {
+    bool terminated = units_.empty() || units_.back() == u'\r' || units_.back() == u'\n';
+    WString header = u"[";
+    header += name;
+    header += u"]";
+    InsertLine(LinePlace{units_.size(), terminated}, header);
+    InsertLine(LinePlace{units_.size(), true}, keyLine);
+}
+
+bool ProfileDocument::Save(WStringView path) const {
+    std::string bytes = original_.substr(0, bomLength_);
+    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) {
+        bool little = encoding_ == Encoding::Utf16Le;
+        for (char16_t u : units_) {
+            char low = char(u & 0xFF), high = char(u >> 8);
+            bytes.push_back(little ? low : high);
+            bytes.push_back(little ? high : low);
+        }
+        if ((original_.size() - bomLength_) % 2) bytes.push_back(original_.back());  // a stray odd byte stays last
+    } else {
+        for (char16_t u : units_) bytes.push_back(char(u));
+    }
+    return WriteFileBytes(path, bytes);
+}
+
+ProfileDocument LoadProfile(const char16_t* file) {
+    std::optional<std::string> bytes = ReadFileBytes(WStringView(file ? file : u""));
+    return ProfileDocument(bytes ? std::move(*bytes) : std::string());
+}
+
+// Copies a value the way the platform does: one pair of enclosing quotes
+// (double or single) is dropped. When the value had to be cut, the platform
+// leaves the opening-quote-less text cut, and when it exactly fills the buffer
+// it drops its last character as if that were the closing quote.
+uint32_t CopyValue(char16_t* buffer, uint32_t size, WStringView value) {
+    bool quoted = value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
+    if (quoted) value.remove_prefix(1);
+    CopyToField(buffer, size, value);
+    size_t length = WideLength(buffer);
+    if (quoted && size >= value.size() && length > 0) buffer[--length] = 0;
+    return static_cast<uint32_t>(length);
+}
+
+// The default loses its trailing blanks, all but the first character.
+WStringView TrimDefault(const char16_t* defaultValue) {
+    WStringView d(defaultValue ? defaultValue : u"");
+    while (d.size() > 1 && d.back() == u' ') d.remove_suffix(1);
+    return d;
+}
+
+// RtlUnicodeStringToInteger with base 0: blanks, a sign, an optional 0x / 0o /
+// 0b prefix, digits; wraps around at 32 bits.
+int32_t ParseProfileInteger(WStringView s) {
+    size_t i = 0;
+    while (i < s.size() && s[i] <= u' ') ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) negative = s[i++] == u'-';
+    uint32_t base = 10;
+    if (i + 1 < s.size() && s[i] == u'0') {
+        if (s[i + 1] == u'x') base = 16;
+        else if (s[i + 1] == u'o') base = 8;
+        else if (s[i + 1] == u'b') base = 2;
+        if (base != 10) i += 2;
+    }
+    uint32_t value = 0;
+    for (; i < s.size(); ++i) {
+        char16_t c = s[i];
+        uint32_t digit = (c >= u'0' && c <= u'9') ? c - u'0'
+                       : (c >= u'a' && c <= u'z') ? c - u'a' + 10
+                       : (c >= u'A' && c <= u'Z') ? c - u'A' + 10
+                       : 99;
+        if (digit >= base) break;
+        value = value * base + digit;
+    }
+    return static_cast<int32_t>(negative ? 0u - value : value);
+}
+
+}  // namespace
+
+uint32_t PortableProfileGetString(const char16_t* section, const char16_t* key,
+                                  const char16_t* defaultValue, char16_t* buffer, uint32_t size,
+                                  const char16_t* file) {
+    if (!buffer || size == 0) return 0;
+    WStringView fallback = TrimDefault(defaultValue);
+    // Listing sections or keys (null section or key) is not supported.
+    if (!section || !key) return CopyValue(buffer, size, fallback);
+    ProfileDocument profile = LoadProfile(file);
+    const ProfileSection* s = profile.FindSection(Trim(section));
+    const ProfileKey* k = s ? ProfileDocument::FindKey(*s, Trim(key)) : nullptr;
+    return CopyValue(buffer, size, k && k->value ? WStringView(*k->value) : fallback);
+}
+
+int32_t PortableProfileGetInt(const char16_t* section, const char16_t* key, int32_t defaultValue,
+                              const char16_t* file) {
+    char16_t text[30];
+    if (PortableProfileGetString(section, key, u"", text, 30, file) == 0) return defaultValue;
+    return ParseProfileInteger(text);
+}
+
+bool PortableProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
+                                const char16_t* file) {
+    if (!section || !key || !value) return false;  // deleting keys or sections is not supported
+    WStringView sectionName = Trim(section), keyName = Trim(key), text = value;
+    while (!text.empty() && IsProfileSpace(text.front())) text.remove_prefix(1);
+    // Text that would read back as other lines, another key or a section
+    // header is refused rather than written.
+    if (HasLineBreak(sectionName) || HasLineBreak(keyName) || HasLineBreak(text) ||
+        keyName.find(u'=') != WStringView::npos || (!keyName.empty() && keyName[0] == u'['))
+        return false;
+
+    ProfileDocument profile = LoadProfile(file);
+    WString keyLine(keyName);
+    keyLine += u'=';
+    keyLine += text;
+    const ProfileSection* s = profile.FindSection(sectionName);
+    const ProfileKey* k = s ? ProfileDocument::FindKey(*s, keyName) : nullptr;
+    if (k && k->value && *k->value == text) return true;
+    if (k) {
+        WString replacement(k->value ? u"" : u"=");  // a line without '=' gets one
+        replacement += text;
+        profile.Replace(k->valueBegin, k->valueEnd, replacement);
+    } else if (s)
+        profile.InsertLine(s->LastLine(), keyLine);
+    else
+        profile.AppendSection(sectionName, keyLine);
+    return profile.Save(WStringView(file ? file : u""));
+}
