@@ -1,0 +1,128 @@
+// The language files and the configuration that ship with the program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "app/helpers.h"
+#include "config/profile.h"
+#include "engine/language_registry.h"
+
+namespace {
+
+struct Expected {
+    const char16_t* word;
+    int keywordClass;  // -1: not a keyword
+};
+
+struct ShippedLanguage {
+    const char16_t* file;
+    std::vector<Expected> words;
+};
+
+const ShippedLanguage kLanguages[] = {
+    {u"languages\\cpp.lang",
+     {{u"int", 0}, {u"constexpr", 0}, {u"_Bool", 0}, {u"size_t", 1}, {u"printf", 2}, {u"#include", 3},
+      {u"NULL", 3}, {u"__LINE__", 3}, {u"Int", -1}, {u"main", -1}}},
+    {u"languages\\csharp.lang",
+     {{u"namespace", 0}, {u"async", 0}, {u"var", 1}, {u"Console", 2}, {u"#region", 3}, {u"null", 3},
+      {u"Namespace", -1}}},
+    {u"languages\\java.lang",
+     {{u"synchronized", 0}, {u"String", 1}, {u"println", 2}, {u"@Override", 3}, {u"null", 3},
+      {u"string", -1}}},
+    {u"languages\\javascript.lang",
+     {{u"function", 0}, {u"Promise", 1}, {u"console", 2}, {u"undefined", 3}, {u"Function", 1},
+      {u"foo", -1}}},
+    {u"languages\\python.lang",
+     {{u"def", 0}, {u"lambda", 0}, {u"dict", 1}, {u"print", 2}, {u"None", 3}, {u"__init__", 3},
+      {u"none", -1}}},
+    {u"languages\\sql.lang",
+     {{u"select", 0}, {u"SELECT", 0}, {u"Where", 0}, {u"varchar", 1}, {u"COUNT", 2},
+      {u"current_date", 3}, {u"customers", -1}}},
+};
+
+TEST(ShippedLanguagesTest, EveryFileParsesWithItsKeywordClasses) {
+    for (const ShippedLanguage& language : kLanguages) {
+        SCOPED_TRACE(WideToUtf8(language.file));
+        LanguageInfo info;
+        std::memset(&info, 0, sizeof info);
+        ASSERT_TRUE(ModulePath(info.filePath, language.file));
+        ASSERT_EQ(ParseLanguageFile(&info), 1);
+        EXPECT_GT(info.lineCommentCount, 0);
+        EXPECT_EQ(WString(info.delimiters).substr(WideLength(info.delimiters) - 4), u" \t\r\n");
+        EXPECT_GE(WideLength(info.stringChars), 6u);
+        for (const Expected& expected : language.words) {
+            KeywordMatch match = FindKeyword(&info, expected.word);
+            EXPECT_EQ(match.found ? match.keywordClass : -1, expected.keywordClass) << WideToUtf8(expected.word);
+        }
+        MEM_Free(info.keywords);
+    }
+}
+
+TEST(ShippedLanguagesTest, ConfigurationRegistersEveryLanguage) {
+    struct Combo : LanguageCombo {
+        void ResetContent() override { items.clear(); }
+        int AddString(const char16_t* text) override {
+            items.push_back(text);
+            return static_cast<int>(items.size()) - 1;
+        }
+        void SetItemData(int, intptr_t) override {}
+        void SetCurSel(int) override {}
+        int GetCount() const override { return static_cast<int>(items.size()); }
+        std::vector<WString> items;
+    } combo;
+    LoaderThreadParam param{-1, nullptr, WM_LANGUAGES_LOADED};
+    char16_t iniPath[kMaxPath];
+    ASSERT_TRUE(ModulePath(iniPath, u"Lumatype.ini"));
+
+    int position = RegisterLanguages(iniPath, combo, &param);
+    ASSERT_NE(languageTable, nullptr);
+    ASSERT_TRUE(WaitForLanguageLoader());
+    EXPECT_EQ(combo.items, (std::vector<WString>{u"C/C++", u"C#", u"Java", u"JavaScript", u"Python", u"SQL"}));
+    EXPECT_EQ(position, 0);
+    for (int32_t i = 0; i < languageTable->count; ++i) {
+        const LanguageInfo& record = languageTable->records[i];
+        EXPECT_NE(record.keywords, nullptr) << WideToUtf8(record.name);
+        EXPECT_GT(record.lineCommentCount, 0) << WideToUtf8(record.name);
+    }
+    ReleaseLanguages();
+}
+
+WString ReadIni(const char16_t* section, const char16_t* key, const char16_t* file) {
+    char16_t value[kMaxPath];
+    ProfileGetString(section, key, u"", value, kMaxPath, file);
+    return value;
+}
+
+TEST(ShippedLanguagesTest, ConfigurationListsCompleteThemesAndSpecialChars) {
+    char16_t iniPath[kMaxPath];
+    ASSERT_TRUE(ModulePath(iniPath, u"Lumatype.ini"));
+    EXPECT_EQ(ProfileGetInt(u"Common", u"TabToSpaces", 0, iniPath), 4);
+    EXPECT_EQ(ReadIni(u"Common", u"font_size", iniPath), u"13px");
+
+    const char16_t* roles[] = {u"Text", u"Bkgnd", u"Comment", u"Number", u"LineNo", u"LineNoBkgnd",
+                               u"Keyword0", u"Keyword1", u"Keyword2", u"Keyword3", u"String0", u"String1",
+                               u"String2", u"String3", u"Seperator", u"Border"};
+    int32_t themes = ProfileGetInt(u"ColorThemes", u"Count", 0, iniPath);
+    EXPECT_GE(themes, 3);
+    EXPECT_EQ(ReadIni(u"ColorThemes", u"File1", iniPath), u"themes\\default.ini");
+    for (int32_t n = 1; n <= themes; ++n) {
+        WString number = FormatInt(n);
+        EXPECT_NE(ReadIni(u"ColorThemes", (u"Name" + number).c_str(), iniPath), u"");
+        char16_t themePath[kMaxPath];
+        ASSERT_TRUE(ModulePath(themePath, ReadIni(u"ColorThemes", (u"File" + number).c_str(), iniPath).c_str()));
+        SCOPED_TRACE(WideToUtf8(themePath));
+        for (int role = 0; role < 16; ++role) {
+            WString html = ReadIni(roles[role], u"Html", themePath);
+            bool inherits = html.empty() && ((role >= 7 && role <= 9) || (role >= 11 && role <= 13));
+            EXPECT_TRUE(inherits || (html.size() >= 4 && html[0] == u'#')) << WideToUtf8(roles[role]);
+            EXPECT_TRUE(inherits || !ReadIni(roles[role], u"Real", themePath).empty()) << WideToUtf8(roles[role]);
+        }
+    }
+
+    EXPECT_EQ(ProfileGetInt(u"SpecialChars", u"Count", 0, iniPath), 4);
+    EXPECT_EQ(ReadIni(u"SpecialChars", u"Item4", iniPath), u"\",&quot;");
+}
+
+}  // namespace
