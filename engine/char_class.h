@@ -1,0 +1,15 @@
+#pragma once
+// Character tests of the scanner. Both builds must classify alike, so these
+// do not depend on the C library's locale tables.
+
+// iswdigit: the ten ASCII digits.
+inline bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// iswspace: the Unicode white-space characters of the Basic Multilingual
+// Plane (ASCII blanks and controls, no-break space, ideographic space, ...).
+inline bool IsWideSpace(char16_t c) {
+    if (c <= 0x20) return c == 0x20 || (c >= 0x09 && c <= 0x0D);
+    if (c < 0x85) return false;
+    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}

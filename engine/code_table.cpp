@@ -1,0 +1,114 @@
+#include "engine/code_table.h"
+
+#include <algorithm>
+#include "engine/highlight.h"
+
+namespace {
+// A colour attribute such as ` bgcolor="#fff"`, written only for a non-empty colour text.
+Chunk& AppendBgcolor(Chunk& chunk, const ThemeColor& colour) {
+    const WStringView html = FieldView(colour.html);
+    if (!html.empty()) chunk << u" bgcolor=\"" << html << u"\"";
+    return chunk;
+}
+
+void WriteBorderRow(Emitter& emitter, int columns, WStringView borderSize, WStringView after) {
+    Chunk chunk;
+    chunk << u"<tr><td colspan=\"" << columns << u"\" bgcolor=\"" << FieldView(emitter.Color(ColorRole::Border).html)
+          << u"\" height=\"" << borderSize << u"\"></td></tr>" << after;
+    WriteMarkup(emitter, chunk.View());
+}
+
+void WriteBorderCell(Emitter& emitter, WStringView borderSize) {
+    Chunk chunk;
+    chunk << u"<td bgcolor=\"" << FieldView(emitter.Color(ColorRole::Border).html) << u"\" width=\"" << borderSize
+          << u"\"></td>\r\n";
+    WriteMarkup(emitter, chunk.View());
+}
+
+void WriteSpacerCell(Emitter& emitter, const ThemeColor& background, WStringView width) {
+    Chunk chunk;
+    chunk << u"<td";
+    AppendBgcolor(chunk, background) << u" width=\"" << width << u"\"></td>\r\n";
+    WriteMarkup(emitter, chunk.View());
+}
+
+void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t startLine, int32_t lineCount) {
+    const ThemeColor& background = emitter.Color(ColorRole::LineNoBkgnd);
+    const ThemeColor& numbers = emitter.Color(ColorRole::LineNo);
+    WriteSpacerCell(emitter, background, u"4px");
+    Chunk open;
+    open << u"<td";
+    AppendBgcolor(open, background) << u" style=\"";
+    if (!FieldView(numbers.html).empty()) open << u"color:" << FieldView(numbers.html) << u"; ";
+    open << u"text-align:right\">\r\n";
+    WriteMarkup(emitter, open.View());
+    for (int32_t h = 1; h <= lineCount; ++h) {
+        Chunk number;
+        number << static_cast<long long>(startLine) + h - 1;
+        WriteContent(emitter, number.View(), numbers.color, false);
+        if (h < lineCount) WriteMarkup(emitter, u"<br/>");
+        if (h % 16 == 0) WriteMarkup(emitter, u"\r\n");
+    }
+    WriteMarkup(emitter, lineCount % 16 ? u"\r\n</td>\r\n" : u"</td>\r\n");
+    WriteSpacerCell(emitter, background, u"4px");
+    WriteBorderCell(emitter, borderSize);
+}
+
+// The buffers of one scan, released whatever way the table ends.
+class ScanBufferOwner {
+public:
+    explicit ScanBufferOwner(const EngineAllocator& allocator) : allocator_(allocator) {
+        buffers.word = static_cast<char16_t*>(allocator_.allocate(kWordBufferLength * sizeof(char16_t)));
+        buffers.escape = static_cast<char16_t*>(allocator_.allocate(kInitialEscapeBytes));
+        buffers.escapeCapacity = kInitialEscapeBytes;
+    }
+    ~ScanBufferOwner() {
+        allocator_.release(buffers.word);
+        allocator_.release(buffers.escape);
+    }
+    ScanBufferOwner(const ScanBufferOwner&) = delete;
+    ScanBufferOwner& operator=(const ScanBufferOwner&) = delete;
+    bool Obtained() const { return buffers.word && buffers.escape; }
+
+    ScanBuffers buffers;
+
+private:
+    EngineAllocator allocator_;
+};
+}  // namespace
+
+bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbers, const LanguageInfo& language,
+                    const char16_t* text, int32_t startLine, int32_t lineCount) {
+    ScanBufferOwner owner(emitter.allocator);
+    if (!owner.Obtained()) return false;
+    emitter.openSpanLength = 0;
+    const int columns = showLineNumbers ? 9 : 5;
+
+    WriteMarkup(emitter, u"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" border-collapse=\"collapse\">\r\n");
+    WriteMarkup(emitter, u"<tbody>\r\n");
+    WriteBorderRow(emitter, columns, borderSize, u"");
+    WriteMarkup(emitter, u"<tr>\r\n");
+    WriteBorderCell(emitter, borderSize);
+    if (showLineNumbers) WriteLineNumberColumn(emitter, borderSize, startLine, lineCount);
+
+    const ThemeColor& background = emitter.Color(ColorRole::Bkgnd);
+    WriteSpacerCell(emitter, background, u"4px");
+    Chunk codeCell;
+    codeCell << u"<td";
+    AppendBgcolor(codeCell, background);
+    const WStringView textColour = FieldView(emitter.Color(ColorRole::Text).html);
+    if (!textColour.empty()) codeCell << u" style=\"color:" << textColour << u"\"";
+    codeCell << u">\r\n";
+    WriteMarkup(emitter, codeCell.View());
+    if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;
+    if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>\r\n");
+    emitter.openSpanLength = 0;
+    WriteMarkup(emitter, u"</td>\r\n");
+    WriteSpacerCell(emitter, background, u"8px");
+    WriteBorderCell(emitter, borderSize);
+
+    WriteMarkup(emitter, u"</tr>\r\n");
+    WriteBorderRow(emitter, columns, borderSize, u"\r\n");
+    WriteMarkup(emitter, u"</tbody>\r\n</table>\r\n");
+    return true;
+}

@@ -1,0 +1,70 @@
+#include "engine/convert.h"
+
+#include <algorithm>
+#include <cstring>
+#include "engine/code_table.h"
+
+static constexpr size_t kStartLineTextLength = 511;  // what the 512-character read keeps
+
+int32_t CodeLineCount(WStringView code) {
+    int32_t count = 0;
+    size_t lineStart = 0;
+    int32_t lines = 1;
+    for (size_t i = 0;; ++i) {
+        const bool lineBreak = i + 1 < code.size() && code[i] == u'\r' && code[i + 1] == u'\n';
+        if (lineBreak || i >= code.size()) {
+            if (i > lineStart) count = lines;
+            if (!lineBreak) break;
+            ++lines;
+            lineStart = ++i + 1;
+        }
+    }
+    return count;
+}
+
+int32_t ParseStartLine(WStringView text) {
+    text = text.substr(0, kStartLineTextLength);
+    if (text.empty()) return 1;
+    const int32_t value = ParseLeadingLong(text);
+    return value > 0 ? value : 1;
+}
+
+static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
+    const WStringView family = FieldView(settings.fontFamily);
+    const WStringView size = FieldView(settings.fontSize);
+    Chunk tag;
+    tag << u"<div";
+    if (!family.empty() || !size.empty()) {
+        tag << u" style=\"";
+        if (!family.empty()) tag << u"font-family:" << family << u";";
+        if (!size.empty()) tag << u"font-size:" << size << u";";
+        tag << u"\"";
+    }
+    tag << u">";
+    WriteMarkup(emitter, tag.View());
+}
+
+ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
+                          WStringView code, bool showLineNumbers, WStringView startLineText, OutputSink& sink,
+                          EngineAllocator allocator) {
+    code = code.substr(0, code.find(u'\0'));
+    if (!language || code.empty()) return ConvertResult::NothingToDo;
+    // The scanner reads the character before the text: the buffer starts with a NUL.
+    const uint64_t bytes = 2 * static_cast<uint64_t>(code.size()) + 4;
+    auto* buffer = bytes > UINT32_MAX ? nullptr : static_cast<char16_t*>(allocator.allocate(static_cast<uint32_t>(bytes)));
+    if (!buffer) return ConvertResult::TextBufferFailed;
+    buffer[0] = 0;
+    std::memcpy(buffer + 1, code.data(), code.size() * sizeof(char16_t));
+    buffer[code.size() + 1] = 0;
+
+    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces);
+    Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
+    WriteOpeningDiv(emitter, settings);
+    const bool ok = WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, *language, buffer + 1,
+                                   ParseStartLine(startLineText), CodeLineCount(code));
+    allocator.release(buffer);
+    if (!ok) return ConvertResult::TableFailed;
+    const bool lastLineEmpty = emitter.lastCharacter == u'\n' || emitter.lastCharacter == u'\r';
+    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n" : u"\r\n</div>\r\n");
+    return ConvertResult::Converted;
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The table of characters replaced by HTML entities, and HTML escaping.
+#include <cstdint>
+#include "config/settings.h"
+#include "config/wide.h"
+
+struct SpecialCharEntry {
+    char16_t character;
+    int32_t length;     // of text
+    char16_t text[64];  // the replacement, NUL-terminated
+};
+
+// One MEM_Alloc block: this header followed by `count` rows. The configured
+// items come first, then the built-in rows for the blank and the tab.
+struct SpecialChars {
+    int32_t count;
+    SpecialCharEntry* rows;
+};
+
+constexpr uint32_t kSpecialCharItemSize = 48;  // profile buffer of one Item<n>
+
+// A table of itemCount empty item rows plus the two built-in rows; null when
+// itemCount < 0 or the block cannot be allocated.
+SpecialChars* CreateSpecialChars(int32_t itemCount, int32_t tabToSpaces);
+// Fills an item row from its configured value: first character, one ignored
+// separator, then the replacement (cut to 45 characters). A value too short to
+// carry a replacement maps its character to itself, so it stays unchanged.
+void SetSpecialCharItem(SpecialCharEntry& row, WStringView value);
+void FreeSpecialChars(SpecialChars* table);
+
+// Reads [SpecialChars] of settings.iniPath into settings.specialChars.
+// Count below 1: false, the old table stays. Allocation failure: false and no
+// table.
+bool LoadSpecialChars(AppSettings& settings);
+
+// "&nbsp;&nbsp;" for a tab width of 2, else four of them.
+WStringView TabMarkup(int32_t tabToSpaces);
+
+// Lookup of the first row for each character, built once per conversion. The
+// built-in tab row follows the tab width given here, so every tab of one
+// output has the same width whenever the table was loaded.
+class EscapeTable {
+public:
+    EscapeTable(const SpecialChars* table, int32_t tabToSpaces);
+
+    struct Replacement {
+        const char16_t* text;
+        int32_t length;
+    };
+    // The first row's replacement for c; text is null when no row has c.
+    Replacement Find(char16_t c) const {
+        if (c < 128) return ascii_[c];
+        return hasWideRows_ ? FindWide(c) : Replacement{nullptr, 0};
+    }
+
+private:
+    Replacement FindWide(char16_t c) const;
+    Replacement ReplacementOf(int32_t row) const;
+
+    const SpecialChars* table_;
+    WStringView tab_;
+    bool hasWideRows_ = false;
+    Replacement ascii_[128] = {};
+};
+
+// Bytes a buffer needs for EscapeHtml(s): 2 x (1 + the replacement lengths,
+// 1 for characters without a row). Wide enough never to overflow.
+uint64_t EscapedSize(const EscapeTable& table, WStringView s);
+// Escapes s into destination (NUL-terminated) and returns the length written.
+// `previous` is the character before s in the code text: a blank stays a
+// blank after anything that is not white space.
+size_t EscapeHtml(const EscapeTable& table, WStringView s, char16_t previous, char16_t* destination);

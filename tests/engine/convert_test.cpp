@@ -1,0 +1,109 @@
+#include "engine/convert.h"
+
+#include <gtest/gtest.h>
+#include "engine_test_support.h"
+
+namespace {
+
+class Convert : public ::testing::Test {
+protected:
+    Convert() : language_(kCLikeDefinition), theme_(DistinctTheme()) {
+        CopyToField(settings_.borderSize, u"2px");
+        settings_.tabToSpaces = 2;
+    }
+    ConvertResult Run(const std::u16string& code, bool lineNumbers = false, const char16_t* start = u"1",
+                      EngineAllocator allocator = DefaultEngineAllocator()) {
+        sink_ = RecordingSink();
+        return ConvertCode(settings_, theme_, &language_.Info(), code, lineNumbers, start, sink_, allocator);
+    }
+    std::string Html() const { return sink_.Html(); }
+
+    TestLanguage language_;
+    ColorTheme theme_;
+    AppSettings settings_{};
+    RecordingSink sink_;
+};
+
+TEST_F(Convert, WrapsTheTableInADivWithTheFontSettings) {
+    ASSERT_EQ(Run(u"int a;\r\n"), ConvertResult::Converted);
+    const std::string html = Html();
+    EXPECT_EQ(html.substr(0, 11), "<div><table");
+    EXPECT_EQ(html.substr(html.size() - 28), "</tbody>\r\n</table>\r\n</div>\r\n");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div>");
+    EXPECT_EQ(sink_.chunks.back().color, kMarkupColor);
+
+    CopyToField(settings_.fontSize, u"14px");
+    Run(u"a");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-size:14px;\">");
+    CopyToField(settings_.fontFamily, u"Consolas, 'Courier New'");
+    Run(u"a");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:Consolas, 'Courier New';font-size:14px;\">");
+}
+
+TEST_F(Convert, TrailingEmptyLinesAreNotConverted) {
+    EXPECT_EQ(CodeLineCount(u"a\r\nb\r\n\r\n\r\n"), 2);
+    EXPECT_EQ(CodeLineCount(u"a\r\n  \r\n"), 2) << "blanks make a line non-empty";
+    EXPECT_EQ(CodeLineCount(u"\r\n\r\n"), 0);
+    EXPECT_EQ(CodeLineCount(u"\r\n\r\nx"), 3);
+    EXPECT_EQ(CodeLineCount(u""), 0);
+
+    ASSERT_EQ(Run(u"a\r\nb\r\n\r\n\r\n", true), ConvertResult::Converted);
+    const std::string html = Html();
+    EXPECT_NE(html.find(">\r\n1<br/>2\r\n</td>"), std::string::npos);
+    EXPECT_NE(html.find(">\r\na<br/>\r\nb\r\n</td>"), std::string::npos);
+}
+
+TEST_F(Convert, OnlyEmptyLinesGiveEmptyCells) {
+    ASSERT_EQ(Run(u"\r\n\r\n", true), ConvertResult::Converted);
+    const std::string html = Html();
+    EXPECT_NE(html.find("text-align:right\">\r\n</td>\r\n"), std::string::npos);
+    EXPECT_NE(html.find("style=\"color:#000001\">\r\n</td>\r\n"), std::string::npos);
+}
+
+TEST_F(Convert, StartLineReadsLikeWcstol) {
+    EXPECT_EQ(ParseStartLine(u"12abc"), 12);
+    EXPECT_EQ(ParseStartLine(u"  7"), 7);
+    EXPECT_EQ(ParseStartLine(u"0"), 1);
+    EXPECT_EQ(ParseStartLine(u"-5"), 1);
+    EXPECT_EQ(ParseStartLine(u"abc"), 1);
+    EXPECT_EQ(ParseStartLine(u""), 1);
+    EXPECT_EQ(ParseStartLine(u"99999999999"), 2147483647);
+
+    Run(u"a\r\nb", true, u"2147483647");
+    EXPECT_NE(Html().find(">\r\n2147483647<br/>2147483648\r\n</td>"), std::string::npos)
+        << "numbers past the 32-bit range keep counting";
+}
+
+TEST_F(Convert, NothingToDoWithoutLanguageOrCode) {
+    RecordingSink sink;
+    EXPECT_EQ(ConvertCode(settings_, theme_, nullptr, u"a", true, u"1", sink), ConvertResult::NothingToDo);
+    EXPECT_EQ(Run(u""), ConvertResult::NothingToDo);
+    EXPECT_EQ(Run(std::u16string(u"\0abc", 4)), ConvertResult::NothingToDo) << "the pane ends at a NUL";
+    EXPECT_TRUE(sink.chunks.empty());
+    EXPECT_TRUE(sink_.chunks.empty());
+}
+
+int grants = 0;
+void* Grant(uint32_t size) { return grants-- > 0 ? ::operator new(size) : nullptr; }
+void Release(void* block) { ::operator delete(block); }
+
+TEST_F(Convert, FailuresLeaveWhatTheyLeave) {
+    grants = 0;
+    EXPECT_EQ(Run(u"a", false, u"1", {Grant, Release}), ConvertResult::TextBufferFailed);
+    EXPECT_TRUE(sink_.chunks.empty());
+
+    grants = 1;
+    EXPECT_EQ(Run(u"a", false, u"1", {Grant, Release}), ConvertResult::TableFailed);
+    EXPECT_EQ(Html(), "<div>") << "the opening tag stays, the table never started";
+
+    grants = 3;
+    EXPECT_EQ(Run(u"x " + std::u16string(2000, u'y'), false, u"1", {Grant, Release}), ConvertResult::TableFailed);
+    EXPECT_EQ(Html().find("</div>"), std::string::npos);
+}
+
+TEST_F(Convert, StatusTextsAreTheProgramsOwn) {
+    EXPECT_EQ(WideToUtf8(kConvertedStatus), "代码转换已完成。");
+    EXPECT_EQ(WideToUtf8(kTableFailedMessage), "转换无法完成，大概是因为内存严重不足！");
+}
+
+}  // namespace

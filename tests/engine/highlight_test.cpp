@@ -1,0 +1,192 @@
+#include "engine/highlight.h"
+
+#include <gtest/gtest.h>
+#include "engine_test_support.h"
+
+namespace {
+
+// Scans code with the given language and returns the cell content's chunks.
+class Highlight {
+public:
+    explicit Highlight(const LanguageInfo& language, const SpecialChars* specials = nullptr, int32_t tab = 2)
+        : language_(language), theme_(DistinctTheme()), escapes_(specials, tab), emitter_(sink_, theme_, tab, escapes_) {}
+
+    std::vector<WString> Run(const std::u16string& code, int32_t lineCount) {
+        const std::u16string text = u'\0' + code;
+        std::vector<char16_t> word(kWordBufferLength);
+        ScanBuffers buffers{word.data(), static_cast<char16_t*>(MEM_Alloc(kInitialEscapeBytes)), kInitialEscapeBytes};
+        EXPECT_TRUE(HighlightCode(emitter_, language_, text.c_str() + 1, lineCount, buffers));
+        MEM_Free(buffers.escape);
+        return sink_.Texts();
+    }
+    std::string Html() const { return sink_.Html(); }
+    const std::vector<RecordedChunk>& Chunks() const { return sink_.chunks; }
+    const ColorTheme& Theme() const { return theme_; }
+
+private:
+    const LanguageInfo& language_;
+    ColorTheme theme_;
+    RecordingSink sink_;
+    EscapeTable escapes_;
+    Emitter emitter_;
+};
+
+const WString kKeywordSpan = u"<span style=\"color:#0000FF\">";
+const WString kNumberSpan = u"<span style=\"color:#800080\">";
+const WString kSeperatorSpan = u"<span style=\"color:#FF0000\">";
+const WString kCommentSpan = u"<span style=\"color:#008000\">";
+const WString kStringSpan = u"<span style=\"color:#A31515\">";
+
+TEST(Highlight, BlanksAfterAKeywordStayInItsSpan) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"int  x\r\n", 1),
+              (std::vector<WString>{kKeywordSpan, u"int", u" ", u"&nbsp;", u"</span>", u"x", u"\r\n"}));
+    EXPECT_EQ(run.Chunks()[2].color, run.Theme()[ColorRole::Keyword0].color);
+    EXPECT_FALSE(run.Chunks()[2].bold);
+    EXPECT_TRUE(run.Chunks()[1].bold);
+}
+
+TEST(Highlight, IndentationAndTabsBecomeNonBreakingSpaces) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight two(c.Info());
+    EXPECT_EQ(two.Run(u"    a\tb\r\n", 1),
+              (std::vector<WString>{u"&nbsp;", u"&nbsp;", u"&nbsp;", u"&nbsp;", u"a", u"&nbsp;&nbsp;", u"b", u"\r\n"}));
+    Highlight four(c.Info(), nullptr, 4);
+    EXPECT_EQ(four.Run(u"\t", 1), (std::vector<WString>{u"&nbsp;&nbsp;&nbsp;&nbsp;"}));
+}
+
+TEST(Highlight, NumbersContinueThroughDigitsAndDots) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"3.14;\r\n", 1),
+              (std::vector<WString>{kNumberSpan, u"3", u".", u"14", u"</span>", kSeperatorSpan, u";", u"\r\n"}));
+    EXPECT_EQ(run.Chunks()[2].color, run.Theme()[ColorRole::Number].color);
+
+    Highlight member(c.Info());
+    EXPECT_EQ(member.Run(u"x.y", 1), (std::vector<WString>{u"x", kSeperatorSpan, u".", u"</span>", u"y"}));
+}
+
+TEST(Highlight, DotAfterNumberAndCommentKeepsTheCommentSpanButNumberColour) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"1 /*c*/.", 1),
+              (std::vector<WString>{kNumberSpan, u"1", u" ", u"</span>", kCommentSpan, u"/*c*/", u"."}));
+    EXPECT_EQ(run.Chunks().back().color, run.Theme()[ColorRole::Number].color);
+}
+
+TEST(Highlight, LineCommentsEndTheirLine) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"a // x<y\r\nb // end", 2),
+              (std::vector<WString>{u"a", u" ", kCommentSpan, u"// x<y", u"<br/>\r\n", u"</span>", u"b", u" ",
+                                    kCommentSpan, u"// end", u"\r\n"}));
+    EXPECT_FALSE(run.Chunks()[3].bold) << "line comments are not bold";
+}
+
+TEST(Highlight, UnterminatedBlockCommentRunsPastTheCountedLines) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"/* a\tb\r\nc\r\n\r\n", 1),
+              (std::vector<WString>{kCommentSpan, u"/* a", u"&nbsp;&nbsp;", u"b", u"\r\n", u"c", u"\r\n", u"\r\n"}));
+    EXPECT_TRUE(run.Chunks()[1].bold) << "block comment segments are bold";
+}
+
+TEST(Highlight, EmptyOpenersAndClosers) {
+    TestLanguage noCloser("[LanguageInfo]\nBlockCommentOn=(*\nBlockCommentOff=\nDelimiters=\n");
+    Highlight block(noCloser.Info());
+    EXPECT_EQ(block.Run(u"(*x*)", 1), (std::vector<WString>{kCommentSpan, u"(*", u"</span>", u"x*)"}));
+
+    TestLanguage everyLine("[LanguageInfo]\nLineComment=\nDelimiters=\n");
+    Highlight line(everyLine.Info());
+    EXPECT_EQ(line.Run(u"a b\r\n\r\nc", 3),
+              (std::vector<WString>{kCommentSpan, u"a b", u"<br/>\r\n", u"<br/>\r\n", u"c", u"\r\n"}));
+}
+
+TEST(Highlight, StringsEndAtTheirCloserOrLineEnd) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"\"a  b\\\"\" 'c\r\nd", 2),
+              (std::vector<WString>{kStringSpan, u"\"a  b\\\"\"", u" ", u"</span>", u"<span style=\"color:#A31516\">",
+                                    u"'c", u"<br/>", u"\r\n", u"</span>", u"d"}));
+    EXPECT_TRUE(run.Chunks()[1].bold);
+}
+
+TEST(Highlight, EscapeBeforeLineEndRunsTheStringOn) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight beforeCr(c.Info());
+    EXPECT_EQ(beforeCr.Run(u"\"a\\\r\nb\"\r\nc", 2),
+              (std::vector<WString>{kStringSpan, u"\"a\\\r\nb\"", u"<br/>", u"\r\n", u"</span>", u"c"}));
+    Highlight pairBeforeCr(c.Info());
+    EXPECT_EQ(pairBeforeCr.Run(u"'\\n\r\n'", 2),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\n\r\n'"}));
+    Highlight atEnd(c.Info());
+    EXPECT_EQ(atEnd.Run(u"\"\\", 1), (std::vector<WString>{kStringSpan, u"\"\\"}));
+}
+
+TEST(Highlight, LongWordsAreCutAt4095Characters) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    const std::vector<WString> chunks = run.Run(std::u16string(5000, u'w') + u"\r\n", 1);
+    ASSERT_EQ(chunks.size(), 4u);
+    EXPECT_EQ(chunks[0], WString(4095, u'w'));
+    EXPECT_EQ(chunks[1], u"w");
+    EXPECT_EQ(chunks[2], WString(904, u'w'));
+}
+
+TEST(Highlight, WithoutDelimitersLineBreaksStayInsideWords) {
+    TestLanguage plain("[LanguageInfo]\nEscapeChar=\\\n");
+    Highlight run(plain.Info());
+    EXPECT_EQ(run.Run(u"a b\r\nc\r\n", 2), (std::vector<WString>{u"a b\r\nc\r\n"}));
+}
+
+TEST(Highlight, KeywordClassesFourToNineBorrowOtherRoles) {
+    TestLanguage c("[LanguageInfo]\nDelimiters=\n[a]\n4a4 5a5 6a6 7a7 8a8 9a9 3a3\n");
+    Highlight run(c.Info());
+    run.Run(u"a4 a5 a6 a7 a8 a9 a3", 1);
+    std::vector<ColorRef> colours;
+    for (const RecordedChunk& chunk : run.Chunks())
+        if (chunk.text.size() == 2 && chunk.text[0] == u'a') colours.push_back(chunk.color);
+    const ColorTheme& theme = run.Theme();
+    EXPECT_EQ(colours, (std::vector<ColorRef>{theme[ColorRole::String0].color, theme[ColorRole::String1].color,
+                                              theme[ColorRole::String2].color, theme[ColorRole::String3].color,
+                                              theme[ColorRole::Seperator].color, theme[ColorRole::Border].color,
+                                              theme[ColorRole::Keyword3].color}));
+}
+
+TEST(Highlight, StopsAtTheLastCountedLine) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info());
+    EXPECT_EQ(run.Run(u"a\r\nb\r\n\r\n\r\n", 2), (std::vector<WString>{u"a", u"<br/>", u"\r\n", u"b", u"\r\n"}));
+    Highlight none(c.Info());
+    EXPECT_TRUE(none.Run(u"a\r\n", 0).empty());
+    EXPECT_TRUE(none.Run(u"", 3).empty());
+}
+
+TEST(Highlight, LoneCarriageReturnsNeverSkipTheEnd) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight main(c.Info());
+    EXPECT_EQ(main.Run(u"a\r", 5), (std::vector<WString>{u"a", u"<br/>", u"\r\n"}));
+    Highlight comment(c.Info());
+    EXPECT_EQ(comment.Run(u"//a\r", 5), (std::vector<WString>{kCommentSpan, u"//a", u"<br/>\r\n"}));
+    Highlight block(c.Info());
+    EXPECT_EQ(block.Run(u"/*a\r", 5), (std::vector<WString>{kCommentSpan, u"/*a", u"<br/>\r\n"}));
+}
+
+TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
+    TestLanguage c(kCLikeDefinition);
+    const CharClasses classes(c.Info());
+    char16_t word[kWordBufferLength];
+    EXPECT_EQ(SplitWord(u"abc(d", classes, word), 3u);
+    EXPECT_EQ(WString(word), u"abc");
+    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, word), 2u);
+    EXPECT_EQ(SplitWord(u" x", classes, word), 0u);
+    EXPECT_EQ(word[0], 0);
+
+    TestLanguage wide("[LanguageInfo]\nDelimiters=\xA3\xAC\nSeperators=\xA3\xAC\n");
+    const CharClasses wideClasses(wide.Info());
+    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, word), 1u);
+    EXPECT_TRUE(wideClasses.IsSeperator(u'\uFF0C'));
+}
+
+}  // namespace

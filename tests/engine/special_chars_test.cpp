@@ -1,0 +1,120 @@
+#include "engine/special_chars.h"
+
+#include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+#include "app/helpers.h"
+
+namespace {
+
+struct Table {
+    Table(std::initializer_list<const char16_t*> items, int32_t tabToSpaces = 2)
+        : table(CreateSpecialChars(static_cast<int32_t>(items.size()), tabToSpaces)) {
+        int32_t i = 0;
+        for (const char16_t* item : items) SetSpecialCharItem(table->rows[i++], item);
+    }
+    ~Table() { FreeSpecialChars(table); }
+    SpecialChars* table;
+};
+
+WString Escape(const EscapeTable& escapes, WStringView s, char16_t previous = 0) {
+    std::vector<char16_t> out(EscapedSize(escapes, s) / 2);
+    const size_t length = EscapeHtml(escapes, s, previous, out.data());
+    EXPECT_LT(length, out.size()) << "EscapedSize never counts less than written";
+    return WString(out.data(), length);
+}
+
+TEST(SpecialChars, RowsHoldItemsThenBlankAndTab) {
+    Table t({u"<,&lt;", u"&,&amp;"}, 4);
+    ASSERT_EQ(t.table->count, 4);
+    EXPECT_EQ(t.table->rows[0].character, u'<');
+    EXPECT_EQ(WString(t.table->rows[0].text), u"&lt;");
+    EXPECT_EQ(t.table->rows[0].length, 4);
+    EXPECT_EQ(t.table->rows[2].character, u' ');
+    EXPECT_EQ(WString(t.table->rows[2].text), u"&nbsp;");
+    EXPECT_EQ(t.table->rows[3].character, u'\t');
+    EXPECT_EQ(WString(t.table->rows[3].text), u"&nbsp;&nbsp;&nbsp;&nbsp;");
+}
+
+TEST(SpecialChars, EscapingReplacesTheFirstMatchingRow) {
+    Table t({u"<,&lt;", u"<,second", u"\u4E2D,&#20013;"});
+    const EscapeTable escapes(t.table, 2);
+    EXPECT_EQ(Escape(escapes, u"a<b\u4E2D"), u"a&lt;b&#20013;");
+    EXPECT_EQ(EscapedSize(escapes, u"a<"), 2u * (1 + 1 + 4));
+}
+
+TEST(SpecialChars, ABlankAfterCodeStaysABlank) {
+    Table t({});
+    const EscapeTable escapes(t.table, 2);
+    EXPECT_EQ(Escape(escapes, u"a  b"), u"a &nbsp;b");
+    EXPECT_EQ(Escape(escapes, u" x", u'y'), u" x");
+    EXPECT_EQ(Escape(escapes, u" x", u'\t'), u"&nbsp;x");
+    EXPECT_EQ(Escape(escapes, u" x", 0), u" x") << "the NUL before the text is no white space";
+    EXPECT_EQ(Escape(escapes, u"\u3000 x"), u"\u3000&nbsp;x") << "ideographic space counts as white space";
+    EXPECT_EQ(EscapedSize(escapes, u"a b"), 2u * (1 + 1 + 6 + 1)) << "blanks are counted at full length";
+}
+
+TEST(SpecialChars, ConfiguredBlankAndTabRowsWin) {
+    Table t({u" ,&#32;", u"\t,[tab]"});
+    const EscapeTable escapes(t.table, 4);
+    EXPECT_EQ(Escape(escapes, u"  \t", u'\n'), u"&#32;&#32;[tab]");
+}
+
+TEST(SpecialChars, TabsFollowTheCurrentTabWidth) {
+    Table loadedWithTwo({}, 2);
+    EXPECT_EQ(Escape(EscapeTable(loadedWithTwo.table, 4), u"\t"), u"&nbsp;&nbsp;&nbsp;&nbsp;");
+    EXPECT_EQ(Escape(EscapeTable(loadedWithTwo.table, 2), u"\t"), u"&nbsp;&nbsp;");
+    EXPECT_EQ(EscapedSize(EscapeTable(loadedWithTwo.table, 4), u"\t"), 2u * (1 + 24));
+}
+
+TEST(SpecialChars, ItemsWithoutReplacementKeepTheirCharacter) {
+    Table t({u"<", u">,", u"", u"&,&amp;"});
+    const EscapeTable escapes(t.table, 2);
+    EXPECT_EQ(Escape(escapes, u"<a>&"), u"<a>&amp;");
+    EXPECT_EQ(t.table->rows[0].length, 1);
+}
+
+TEST(SpecialChars, LongReplacementsAreCut) {
+    const WString value = u"x," + WString(60, u'r');
+    Table t({value.c_str()});
+    EXPECT_EQ(t.table->rows[0].length, 45);
+}
+
+TEST(SpecialChars, WithoutTableNothingIsReplaced) {
+    const EscapeTable escapes(nullptr, 2);
+    EXPECT_EQ(Escape(escapes, u"<  \t>"), u"<  \t>");
+    EXPECT_EQ(EscapedSize(escapes, u"<  \t>"), 12u);
+}
+
+class SpecialCharsFile : public ::testing::Test {
+protected:
+    void Load(const std::string& ini) {
+        const auto path = std::filesystem::temp_directory_path() / "lumatype_special_chars_test.ini";
+        std::ofstream(path, std::ios::binary) << ini;
+        CopyToField(settings.iniPath, WStringView(path.u16string()));
+        loaded = LoadSpecialChars(settings);
+        std::filesystem::remove(path);
+    }
+    void TearDown() override { FreeSpecialChars(settings.specialChars); }
+    AppSettings settings{};
+    bool loaded = false;
+};
+
+TEST_F(SpecialCharsFile, ReadsItemsInOrder) {
+    settings.tabToSpaces = 2;
+    Load("[SpecialChars]\r\nCount=2\r\nItem1=<,&lt;\r\nItem2=>,&gt;\r\n");
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(settings.specialChars->count, 4);
+    EXPECT_EQ(WString(settings.specialChars->rows[1].text), u"&gt;");
+    EXPECT_EQ(WString(settings.specialChars->rows[3].text), u"&nbsp;&nbsp;");
+}
+
+TEST_F(SpecialCharsFile, CountBelowOneKeepsTheOldTable) {
+    Load("[SpecialChars]\r\nCount=1\r\nItem1=<,&lt;\r\n");
+    SpecialChars* old = settings.specialChars;
+    Load("[SpecialChars]\r\nCount=0\r\n");
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(settings.specialChars, old);
+}
+
+}  // namespace
