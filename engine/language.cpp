@@ -142,8 +142,6 @@ struct KeywordCensus {
     }
 };
 
-WStringView SettingValue(WStringView line, size_t prefixLength) { return line.substr(prefixLength); }
-
 struct SettingKey {
     const char16_t* prefix;
     void (*apply)(LanguageInfo* record, WStringView value);
@@ -173,7 +171,7 @@ void ApplySetting(LanguageInfo* record, WStringView line) {
     for (const SettingKey& key : kSettingKeys) {
         WStringView prefix(key.prefix);
         if (StartsWithIgnoreAsciiCase(line, prefix)) {
-            key.apply(record, SettingValue(line, prefix.size()));
+            key.apply(record, line.substr(prefix.size()));
             return;
         }
     }

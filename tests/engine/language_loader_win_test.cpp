@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/file_io.h"
+#include "engine/language_combo_win.h"
 #include "engine/language_registry.h"
 
 namespace {
@@ -114,6 +115,31 @@ TEST_F(LanguageLoaderWinTest, FailedWaitKeepsTheHandle) {
     EXPECT_FALSE(WaitForLanguageLoader());
     EXPECT_EQ(loaderThread, bogus);
     loaderThread = nullptr;
+}
+
+TEST_F(LanguageLoaderWinTest, FillsARealComboBox) {
+    HWND combo = CreateWindowExW(0, L"ComboBox", L"", CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0, 0, 100, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(combo, nullptr);
+    std::filesystem::path ini = std::filesystem::temp_directory_path() / "lumatype_loader_win.ini";
+    ASSERT_TRUE(WriteFileBytes(ini.u16string(),
+                               "[Languages]\r\nCount=3\r\nDefault=go\r\nItem1=C\r\nEnabled2=0\r\n"
+                               "Item2=Java\r\nItem3=Go\r\n"));
+    WindowLanguageCombo languages(combo);
+    int position = RegisterLanguages(ini.u16string().c_str(), languages, &param);
+    SelectDefaultLanguage(languages, position);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(combo, CB_GETITEMDATA, 1, 0), 2);
+    wchar_t text[32] = {};
+    SendMessageW(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"Go");
+    PumpUntilLoaded();
+    EXPECT_EQ(loadedMessages, 1);
+    EXPECT_EQ(loaderThread, nullptr);
+    DestroyWindow(combo);
+    std::error_code ignored;
+    std::filesystem::remove(ini, ignored);
 }
 
 }  // namespace

@@ -42,18 +42,6 @@ private:
     std::filesystem::path path_;
 };
 
-TEST(KeywordBucketTest, FoldsLettersAndGroupsTheRest) {
-    EXPECT_EQ(KeywordBucket(u'a'), 0);
-    EXPECT_EQ(KeywordBucket(u'A'), 0);
-    EXPECT_EQ(KeywordBucket(u'z'), 25);
-    EXPECT_EQ(KeywordBucket(u'Z'), 25);
-    EXPECT_EQ(KeywordBucket(u'#'), 26);
-    EXPECT_EQ(KeywordBucket(u'_'), 27);
-    EXPECT_EQ(KeywordBucket(u'9'), 28);
-    EXPECT_EQ(KeywordBucket(u'\u00e9'), 28);
-    EXPECT_EQ(KeywordBucket(0), 28);
-}
-
 TEST(ParseLanguageFileTest, ReadsSettingsAndKeywordClasses) {
     ParsedLanguage lang(
         "EscapeChar=?\r\n"  // before any header: ignored
@@ -73,7 +61,9 @@ TEST(ParseLanguageFileTest, ReadsSettingsAndKeywordClasses) {
         "[#]\r\n"
         "3#define\r\n"
         "[_]\r\n"
-        "2_Bool 5__x\r\n");
+        "2_Bool 5__x\r\n"
+        "[9]\r\n"
+        "@interface\r\n");
     ASSERT_EQ(lang.result, 1);
     const LanguageInfo& info = lang.info;
     EXPECT_EQ(info.escapeChar, u'\\');
@@ -93,6 +83,7 @@ TEST(ParseLanguageFileTest, ReadsSettingsAndKeywordClasses) {
     EXPECT_EQ(lang.ClassOf(u"#define"), 3);
     EXPECT_EQ(lang.ClassOf(u"_Bool"), 2);
     EXPECT_EQ(lang.ClassOf(u"__x"), 5);
+    EXPECT_EQ(lang.ClassOf(u"@interface"), 0);
     EXPECT_EQ(lang.ClassOf(u"in"), -1);
     EXPECT_EQ(lang.ClassOf(u""), -1);
 }
