@@ -82,8 +82,9 @@ bool WaitForLanguageLoader() {
 }
 
 void ReleaseLanguages() {
-    // Waiting first keeps the loader from parsing into a freed table.
-    WaitForLanguageLoader();
+    // Waiting first keeps the loader from parsing into a freed table; when the
+    // wait fails the table is left allocated rather than freed under it.
+    if (!WaitForLanguageLoader()) return;
     CloseLanguageLoader();
     FreeLanguageTable(languageTable);
     languageTable = nullptr;

@@ -46,8 +46,8 @@ void SelectDefaultLanguage(LanguageCombo& combo, int position);
 // posts the param's message. Returns the result stored in the param.
 int32_t LanguageLoaderThread(LoaderThreadParam* param);
 
-// Waits for the loader, closes its handle and frees the table; safe to call
-// while the loader still runs.
+// Waits for the loader, closes its handle and frees the table (the main
+// window calls it when it is destroyed); safe while the loader still runs.
 void ReleaseLanguages();
 
 // For the Convert command: when the loader has not finished and its handle is
