@@ -141,7 +141,8 @@ TEST_F(LanguageRegistryTest, LoaderParsesOnlyEnabledRecordsAndPostsOnce) {
 #endif
     languagesLoaded = 0;
     ASSERT_TRUE(StartLanguageLoader(&param));
-    ASSERT_TRUE(WaitForLanguageLoader());
+    ASSERT_TRUE(WaitForLanguageLoader());  // returns at once if the loader was done
+    CloseLanguageLoader();                 // as the message handler does
     EXPECT_EQ(loaderThread, nullptr);
     EXPECT_EQ(languagesLoaded.load(), 1);
     EXPECT_EQ(param.result, 0);
