@@ -7,7 +7,7 @@ ASAN := build/asan
 WIN32 := build/win32
 XVFB_DISPLAY ?= :97
 
-.PHONY: all setup native asan win32 build test test-native test-asan test-win32 run fuzz fuzz-smoke bench clean
+.PHONY: all setup native asan win32 build test test-native test-asan test-win32 run fuzz-build fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -38,15 +38,20 @@ test-win32: win32
 	@bash tools/with-display.sh bash -c 'cd $(WIN32) && ctest --output-on-failure -j $(JOBS)'
 
 test: setup
-	$(MAKE) test-native test-asan test-win32
+	$(MAKE) test-native test-asan test-win32 fuzz-smoke
 
 run: setup win32
 	@bash tools/run-lumatype.sh $(WIN32)/bin/Lumatype.exe build/lumatype.png
 
-fuzz: setup
+fuzz-build: setup
 	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMATYPE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
 	cmake --build build/fuzz -j $(JOBS)
+
+fuzz: fuzz-build
 	@bash tools/run-fuzzers.sh build/fuzz 60
+
+fuzz-smoke: fuzz-build
+	@bash tools/run-fuzzers.sh build/fuzz 10
 
 bench: setup native
 	@bash bench/run.sh $(NATIVE)
