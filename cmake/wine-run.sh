@@ -18,9 +18,11 @@ if [ ! -d "$WINEPREFIX" ]; then
     # Serialise prefix creation: ctest may start several programs at once.
     ( flock 9; [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true ) 9>"$tree/.wineprefix.lock"
 fi
-# A lingering wineserver holding our stdout would keep ctest waiting, so keep
-# one detached server per prefix alive across the test run instead.
-wineserver -p30 </dev/null >/dev/null 2>&1 || true
+# Wine's background processes (wineserver, services, explorer) outlive the
+# program; started from here they would inherit our stdout and keep ctest
+# waiting for it to close. Start them detached first; later runs reuse them.
+wineserver -p600 </dev/null >/dev/null 2>&1 || true
+wine wineboot </dev/null >/dev/null 2>&1 || true
 if [ -z "$DISPLAY" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
 fi
