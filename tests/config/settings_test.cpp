@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "app/helpers.h"
+#include "config/file_io.h"
+#include "config/settings.h"
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tag_ = std::to_string(std::random_device()());
+        ini_ = std::filesystem::temp_directory_path() / ("lumatype_settings_" + tag_ + ".ini");
+        settings_ = AppSettings{};
+        CopyToField(settings_.iniPath, ini_.u16string());
+    }
+    void TearDown() override {
+        std::filesystem::remove(ini_);
+        if (!themeName_.empty()) std::filesystem::remove(ProgramDirectory() + u"/" + themeName_);
+    }
+
+    void ReadAll() {
+        ReadTabToSpaces(settings_);
+        ReadFontSettings(settings_);
+        ReadActiveTheme(settings_, theme_);
+    }
+
+    std::string tag_;
+    std::filesystem::path ini_;
+    AppSettings settings_;
+    ColorTheme theme_{};
+    WString themeName_;
+};
+
+TEST_F(SettingsTest, MissingIniGivesTheDefaults) {
+    CopyToField(theme_.name, u"stale");
+    CopyToField(theme_.file, u"stale");
+    ReadAll();
+    EXPECT_EQ(settings_.tabToSpaces, 2);
+    EXPECT_EQ(WString(settings_.fontFamily), u"");
+    EXPECT_EQ(WString(settings_.fontSize), u"");
+    EXPECT_EQ(WString(settings_.borderSize), u"2px");
+    EXPECT_EQ(settings_.colorThemeIndex, 1);
+    EXPECT_EQ(WString(theme_.name), u"");
+    EXPECT_EQ(WString(theme_.file), u"");
+    EXPECT_EQ(WString(theme_[ColorRole::Text].html), u"");
+    EXPECT_EQ(WString(theme_[ColorRole::Border].html), u"#A0A0A0");
+}
+
+TEST_F(SettingsTest, ReadsValuesCutToTheirFields) {
+    themeName_ = Utf8ToWide("lumatype_theme_" + tag_ + ".ini");
+    ASSERT_TRUE(WriteFileBytes(ProgramDirectory() + u"\\" + themeName_, "[Text]\r\nHtml=#DCDCDC\r\nReal=#DCDCDC\r\n"));
+    std::string family(300, 'f');
+    ASSERT_TRUE(WriteFileBytes(settings_.iniPath,
+                               "[Common]\r\nTabToSpaces=4\r\nfont_family=" + family +
+                                   "\r\nfont_size=12345678901234567890\r\nborder_size=1px solid\r\nColorTheme=2\r\n"
+                                   "[ColorThemes]\r\nName1=Light\r\nFile1=light.ini\r\nName2=Dark\r\nFile2=" +
+                                   WideToUtf8(themeName_) + "\r\n"));
+    ReadAll();
+    EXPECT_EQ(settings_.tabToSpaces, 4);
+    EXPECT_EQ(WString(settings_.fontFamily), WString(255, u'f'));
+    EXPECT_EQ(WString(settings_.fontSize), u"123456789012345");
+    EXPECT_EQ(WString(settings_.borderSize), u"1px solid");
+    EXPECT_EQ(settings_.colorThemeIndex, 2);
+    EXPECT_EQ(WString(theme_.name), u"Dark");
+    EXPECT_EQ(WString(theme_.file), ProgramDirectory() + u"\\" + themeName_);
+    EXPECT_EQ(WString(theme_[ColorRole::Text].html), u"#DCDCDC");
+    EXPECT_EQ(theme_[ColorRole::Text].color, MakeRgb(0xDC, 0xDC, 0xDC));
+}
+
+TEST_F(SettingsTest, ThemePathTooLongMeansNoThemeFile) {
+    ASSERT_TRUE(WriteFileBytes(settings_.iniPath,
+                               "[ColorThemes]\r\nName1=Long\r\nFile1=" + std::string(259, 'x') + "\r\n"));
+    ReadAll();
+    EXPECT_EQ(WString(theme_.file), u"");
+    EXPECT_EQ(WString(theme_[ColorRole::Border].html), u"#A0A0A0");
+}
+
+}  // namespace
