@@ -63,11 +63,11 @@ LRESULT GetTime(const ClockState& state, ClockTime* time) {
     return 0;
 }
 
-void CreateClockState(HWND window, const CREATESTRUCTA* creation) {
+void CreateClockState(HWND window) {
     ClockState* state = AttachWindowState<ClockState>(window);
     if (!state) return;
     state->window = window;
-    state->parent = creation->hwndParent;
+    state->parent = GetParent(window);
     state->enabled = IsWindowEnabled(window) ? 1 : 0;
 }
 
@@ -75,7 +75,7 @@ void CreateClockState(HWND window, const CREATESTRUCTA* creation) {
 
 LRESULT CALLBACK ClockWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        CreateClockState(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        CreateClockState(window);
         return DefWindowProcA(window, message, wParam, lParam);
     }
     ClockState* state = WindowState<ClockState>(window);

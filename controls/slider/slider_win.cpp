@@ -123,10 +123,10 @@ void AbandonSliderDrag(HWND window, SliderState& state) {
     EraseTrackLine(window, state);
 }
 
-void CreateSliderState(HWND window, const CREATESTRUCTA* creation) {
+void CreateSliderState(HWND window) {
     SliderState* state = AttachWindowState<SliderState>(window);
     if (!state) return;
-    state->parent = creation->hwndParent;
+    state->parent = GetParent(window);
     state->trackPen = CreatePen(PS_SOLID, state->penWidth, RGB(0, 0, 0));
 }
 
@@ -139,7 +139,7 @@ void DestroySliderState(HWND window, SliderState* state) {
 
 LRESULT CALLBACK SliderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        CreateSliderState(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        CreateSliderState(window);
         return DefWindowProcA(window, message, wParam, lParam);
     }
     SliderState* state = WindowState<SliderState>(window);

@@ -22,16 +22,6 @@ void Click(ClockState& state, double minutes) {
 
 }  // namespace
 
-TEST(ClockState, StartsAtEightWithDefaults) {
-    ClockState state;
-    EXPECT_EQ(state.hour, 8);
-    EXPECT_EQ(state.minute, 0);
-    EXPECT_EQ(state.minuteStep, 5);
-    EXPECT_EQ(state.tolerance, 3);
-    EXPECT_EQ(state.flags, 0u);
-    EXPECT_EQ(state.knobHalf, 4);
-}
-
 TEST(ClockHitTest, ReadsDialPositionsOfA200Clock) {
     ClockState state = DrawnClock(200, 8, 0);
     ClockHitResult top = ClockHitTest(state, 100, 30, false);
@@ -192,20 +182,6 @@ TEST(ClockReadOnly, IgnoresEveryMouseMessage) {
     const ClockRelease release = ReleaseClock(state, 100, 170);
     EXPECT_FALSE(release.taken);
     EXPECT_EQ(state.hour, 3);
-}
-
-TEST(ClockFlags, ModifyReportsTheMaskedBitsBefore) {
-    ClockState state;
-    uint32_t before = 99;
-    EXPECT_FALSE(ModifyClockFlags(state, CLKF_READONLY, true, true, before));
-    EXPECT_EQ(before, 0u);
-    EXPECT_EQ(state.flags, CLKF_READONLY);
-    ModifyClockFlags(state, CLKF_READONLY, true, true, before);
-    EXPECT_EQ(before, CLKF_READONLY);
-    EXPECT_EQ(state.flags, CLKF_READONLY);
-    ModifyClockFlags(state, CLKF_READONLY, false, true, before);
-    EXPECT_EQ(before, CLKF_READONLY);
-    EXPECT_EQ(state.flags, 0u);
 }
 
 TEST(ClockFlags, FaceIsRedrawnOnlyForFrameChangesWithAFace) {
