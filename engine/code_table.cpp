@@ -81,7 +81,7 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
                     const char16_t* text, int32_t startLine, int32_t lineCount) {
     ScanBufferOwner owner(emitter.allocator);
     if (!owner.Obtained()) return false;
-    emitter.openSpanLength = 0;
+    ForgetOpenSpan(emitter);
     const int columns = showLineNumbers ? 9 : 5;
 
     WriteMarkup(emitter, u"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" border-collapse=\"collapse\">\r\n");
@@ -102,7 +102,7 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     WriteMarkup(emitter, codeCell.View());
     if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;
     if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>\r\n");
-    emitter.openSpanLength = 0;
+    ForgetOpenSpan(emitter);
     WriteMarkup(emitter, u"</td>\r\n");
     WriteSpacerCell(emitter, background, u"8px");
     WriteBorderCell(emitter, borderSize);

@@ -6,20 +6,35 @@
 
 static constexpr size_t kStartLineTextLength = 511;  // what the 512-character read keeps
 
+// Units before the first NUL, as the pane would hold them; fast on long texts.
+static size_t TextLength(WStringView code) {
+    size_t i = 0;
+    for (uint64_t four; i + 4 <= code.size(); i += 4) {
+        std::memcpy(&four, code.data() + i, sizeof four);
+        if ((four - 0x0001000100010001ULL) & ~four & 0x8000800080008000ULL) break;  // some unit is 0
+    }
+    while (i < code.size() && code[i]) ++i;
+    return i;
+}
+
 int32_t CodeLineCount(WStringView code) {
-    int32_t count = 0;
+    int32_t count = 0;  // up to the last non-empty line
+    int32_t line = 1;
     size_t lineStart = 0;
-    int32_t lines = 1;
-    for (size_t i = 0;; ++i) {
-        const bool lineBreak = i + 1 < code.size() && code[i] == u'\r' && code[i + 1] == u'\n';
-        if (lineBreak || i >= code.size()) {
-            if (i > lineStart) count = lines;
-            if (!lineBreak) break;
-            ++lines;
+    for (size_t i = 0; i + 1 < code.size(); ++i) {
+        // Skip four units at a time while none of them is a CR.
+        for (uint64_t four; i + 5 <= code.size(); i += 4) {
+            std::memcpy(&four, code.data() + i, sizeof four);
+            const uint64_t crBits = four ^ 0x000D000D000D000DULL;
+            if ((crBits - 0x0001000100010001ULL) & ~crBits & 0x8000800080008000ULL) break;
+        }
+        if (code[i] == u'\r' && code[i + 1] == u'\n') {
+            if (i > lineStart) count = line;
+            ++line;
             lineStart = ++i + 1;
         }
     }
-    return count;
+    return code.size() > lineStart ? line : count;
 }
 
 int32_t ParseStartLine(WStringView text) {
@@ -47,7 +62,7 @@ static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
 ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                           WStringView code, bool showLineNumbers, WStringView startLineText, OutputSink& sink,
                           EngineAllocator allocator) {
-    code = code.substr(0, code.find(u'\0'));
+    code = code.substr(0, TextLength(code));
     if (!language || code.empty()) return ConvertResult::NothingToDo;
     // The scanner reads the character before the text: the buffer starts with a NUL.
     const uint64_t bytes = 2 * static_cast<uint64_t>(code.size()) + 4;

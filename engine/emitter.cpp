@@ -14,30 +14,20 @@ Emitter::Emitter(OutputSink& output, const ColorTheme& colours, int32_t tabWidth
       allocator(engineAllocator),
       openSpanColour{},
       openSpanLength(0),
-      lastCharacter(0) {}
-
-static void Write(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
-    if (text.empty()) return;
-    emitter.sink->Append(text.data(), text.size(), color, bold);
-    emitter.lastCharacter = text.back();
+      openSpanRole(-1),
+      lastCharacter(0),
+      batching(output.KeepsTextOnly()),
+      batchLength(0) {
+    for (int role = 0; role < kColorRoleCount; ++role) {
+        SpanTag& span = spanTags[role];
+        span.colour = FieldView(colours.colors[role].html);
+        span.tag << u"<span style=\"color:" << span.colour << u"\">";
+    }
 }
 
-void WriteMarkup(Emitter& emitter, WStringView text) { Write(emitter, text, kMarkupColor, false); }
-
-void WriteContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
-    Write(emitter, text, color, bold);
-}
-
-void SwitchSpan(Emitter& emitter, const ThemeColor& entry) {
-    const WStringView colour = FieldView(entry.html);
-    if (colour == WStringView(emitter.openSpanColour, emitter.openSpanLength)) return;
-    if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>");
-    std::memcpy(emitter.openSpanColour, colour.data(), colour.size() * sizeof(char16_t));
-    emitter.openSpanLength = colour.size();
-
-    Chunk tag;
-    tag << u"<span style=\"color:" << colour << u"\">";
-    WriteMarkup(emitter, tag.View());
+void Emitter::FlushBatch() {
+    if (batchLength) sink->Append(batch, batchLength, kMarkupColor, false);
+    batchLength = 0;
 }
 
 Chunk& Chunk::operator<<(long long value) {
@@ -51,7 +41,19 @@ Chunk& Chunk::operator<<(long long value) {
     return *this << WStringView(p, static_cast<size_t>(end - p));
 }
 
+void SwitchSpan(Emitter& emitter, ColorRole role) {
+    const int index = static_cast<int>(role);
+    if (index == emitter.openSpanRole) return;
+    const Emitter::SpanTag& span = emitter.spanTags[index];
+    emitter.openSpanRole = index;
+    if (span.colour == WStringView(emitter.openSpanColour, emitter.openSpanLength)) return;
+    if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>");
+    std::memcpy(emitter.openSpanColour, span.colour.data(), span.colour.size() * sizeof(char16_t));
+    emitter.openSpanLength = span.colour.size();
+    WriteMarkup(emitter, span.tag.View());
+}
+
 void CloseSpan(Emitter& emitter) {
     if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>");
-    emitter.openSpanLength = 0;
+    ForgetOpenSpan(emitter);
 }

@@ -3,6 +3,7 @@
 // display colour, and the one coloured span that may be open in the code cell.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include "config/color.h"
 #include "config/wide.h"
 #include "engine/output_sink.h"
@@ -17,22 +18,6 @@ struct EngineAllocator {
     void (*release)(void* block);
 };
 EngineAllocator DefaultEngineAllocator();
-
-// Everything one conversion writes with. Lives for one conversion.
-struct Emitter {
-    OutputSink* sink;
-    const ColorTheme* theme;
-    int32_t tabToSpaces;
-    const EscapeTable* escapes;
-    EngineAllocator allocator;
-    char16_t openSpanColour[32];  // html text of the open span, empty when none
-    size_t openSpanLength;
-    char16_t lastCharacter;  // last character written, 0 before any
-
-    Emitter(OutputSink& sink, const ColorTheme& theme, int32_t tabToSpaces, const EscapeTable& escapes,
-            EngineAllocator allocator = DefaultEngineAllocator());
-    const ThemeColor& Color(ColorRole role) const { return (*theme)[role]; }
-};
 
 // Bounded view of a fixed character field that may lack its terminator.
 template <size_t N>
@@ -61,8 +46,61 @@ private:
     size_t length_ = 0;
 };
 
-void WriteMarkup(Emitter& emitter, WStringView text);
-void WriteContent(Emitter& emitter, WStringView text, ColorRef color, bool bold);
-// Opens a span in the entry's HTML colour unless that very colour is open.
-void SwitchSpan(Emitter& emitter, const ThemeColor& entry);
+// Everything one conversion writes with. Lives for one conversion.
+struct Emitter {
+    OutputSink* sink;
+    const ColorTheme* theme;
+    int32_t tabToSpaces;
+    const EscapeTable* escapes;
+    EngineAllocator allocator;
+    char16_t openSpanColour[32];  // html text of the open span, empty when none
+    size_t openSpanLength;
+    int openSpanRole;  // a role whose html text is open, -1 when not known
+    char16_t lastCharacter;  // last character written, 0 before any
+
+    // For a sink that keeps only the text, chunks are joined here first:
+    // one call per batch instead of one per chunk.
+    static constexpr size_t kBatchLength = 8192;
+    bool batching;
+    size_t batchLength;
+    char16_t batch[kBatchLength];
+
+    // The opening tag of each role's span, made once per conversion.
+    struct SpanTag {
+        WStringView colour;  // the role's html text
+        Chunk tag;
+    };
+    SpanTag spanTags[kColorRoleCount];
+
+    Emitter(OutputSink& sink, const ColorTheme& theme, int32_t tabToSpaces, const EscapeTable& escapes,
+            EngineAllocator allocator = DefaultEngineAllocator());
+    ~Emitter() { FlushBatch(); }
+    Emitter(const Emitter&) = delete;
+    Emitter& operator=(const Emitter&) = delete;
+    // Hands the joined chunks to the sink; the destructor does it too.
+    void FlushBatch();
+    const ThemeColor& Color(ColorRole role) const { return (*theme)[role]; }
+};
+
+inline void WriteContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
+    if (text.empty()) return;
+    emitter.lastCharacter = text.back();
+    if (emitter.batching) {
+        if (text.size() > Emitter::kBatchLength - emitter.batchLength) emitter.FlushBatch();
+        if (text.size() <= Emitter::kBatchLength) {
+            std::memcpy(emitter.batch + emitter.batchLength, text.data(), text.size() * sizeof(char16_t));
+            emitter.batchLength += text.size();
+            return;
+        }
+    }
+    emitter.sink->Append(text.data(), text.size(), color, bold);
+}
+inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
+// Opens a span in the role's HTML colour unless that very colour is open.
+void SwitchSpan(Emitter& emitter, ColorRole role);
 void CloseSpan(Emitter& emitter);
+// The open span colour becomes empty without writing anything.
+inline void ForgetOpenSpan(Emitter& emitter) {
+    emitter.openSpanLength = 0;
+    emitter.openSpanRole = -1;
+}

@@ -45,6 +45,25 @@ CharClasses::CharClasses(const LanguageInfo& language) {
         for (uint8_t& flags : ascii_) flags |= kOpener;
 }
 
+uint32_t KeywordFilter::Hash(WStringView word) {
+    uint32_t hash = 2166136261u;
+    for (char16_t c : word) hash = (hash ^ AsciiLower(c)) * 16777619u;
+    return hash ^ (hash >> 15);
+}
+
+KeywordFilter::KeywordFilter(const LanguageInfo& language) {
+    if (!language.keywords || language.keywordStride <= 0) return;
+    // Every slot of the store: a keyword equal to a word lies in one of them,
+    // whatever the buckets say.
+    const size_t stride = static_cast<size_t>(language.keywordStride);
+    for (int32_t i = 0; i < language.keywordCount; ++i) {
+        const char16_t* keyword = language.keywords + static_cast<size_t>(i) * stride + 1;
+        const char16_t* end = std::find(keyword, keyword + stride - 1, u'\0');
+        const uint32_t hash = Hash(WStringView(keyword, static_cast<size_t>(end - keyword)));
+        bits_[(hash >> 6) % kWords] |= uint64_t{1} << (hash & 63);
+    }
+}
+
 // Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
 static bool StartsWith(const char16_t* text, WStringView prefix) {
     for (size_t i = 0; i < prefix.size(); ++i)
@@ -78,7 +97,7 @@ static void WriteEscapedPiece(Scanner& scanner, const char16_t* begin, const cha
 const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position) {
     Emitter& emitter = scanner.emitter;
     const ThemeColor& comment = emitter.Color(ColorRole::Comment);
-    SwitchSpan(emitter, comment);
+    SwitchSpan(emitter, ColorRole::Comment);
     const char16_t* end = position;
     while (*end && *end != u'\r') ++end;
     WriteEscapedPiece(scanner, position, end, comment.color, false);
@@ -128,7 +147,7 @@ const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position) {
     const WStringView closer = FieldView(scanner.language.blockCommentOff);
     const char16_t* segment = position;
     const char16_t* scan = position + FieldView(scanner.language.blockCommentOn).size();
-    SwitchSpan(emitter, emitter.Color(ColorRole::Comment));
+    SwitchSpan(emitter, ColorRole::Comment);
     BlockSegmentWriter writer(scanner);
     while (*scan) {
         if (StartsWith(scan, closer)) {
@@ -176,8 +195,9 @@ static const char16_t* StringEnd(const char16_t* open, char16_t escape, char16_t
 const char16_t* EmitString(Scanner& scanner, const char16_t* position, int stringClass, char16_t closer) {
     Emitter& emitter = scanner.emitter;
     if (stringClass < 0 || stringClass > 3) stringClass = 0;
-    const ThemeColor& colour = emitter.Color(static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass));
-    SwitchSpan(emitter, colour);
+    const ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
+    SwitchSpan(emitter, role);
+    const ThemeColor& colour = emitter.Color(role);
     const char16_t* end = StringEnd(position, scanner.language.escapeChar, closer);
     WriteEscapedPiece(scanner, position, end, colour.color, true);
     return end;
@@ -224,7 +244,8 @@ size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t*
 static bool WriteEscaped(Scanner& scanner, WStringView text, char16_t previous, ColorRef color) {
     Emitter& emitter = scanner.emitter;
     ScanBuffers& buffers = scanner.buffers;
-    const uint64_t bytes = EscapedSize(*emitter.escapes, text);
+    bool anyRow = false;
+    const uint64_t bytes = EscapedSize(*emitter.escapes, text, &anyRow);
     if (bytes > buffers.escapeCapacity) {
         void* grown = bytes > UINT32_MAX ? nullptr : emitter.allocator.allocate(static_cast<uint32_t>(bytes));
         if (!grown) return false;
@@ -232,28 +253,33 @@ static bool WriteEscaped(Scanner& scanner, WStringView text, char16_t previous, 
         buffers.escape = static_cast<char16_t*>(grown);
         buffers.escapeCapacity = static_cast<uint32_t>(bytes);
     }
+    if (!anyRow) {  // escaping would copy the text unchanged
+        WriteContent(emitter, text, color, true);
+        return true;
+    }
     const size_t length = EscapeHtml(*emitter.escapes, text, previous, buffers.escape);
     WriteContent(emitter, WStringView(buffers.escape, length), color, true);
     return true;
 }
 
-static const ThemeColor& KeywordColour(const Emitter& emitter, int keywordClass) {
+// Classes 0-9 take the roles from Keyword0 on: Keyword0-3, String0-3, Seperator, Border.
+static ColorRole KeywordRole(int keywordClass) {
     if (keywordClass < 0 || keywordClass > 9) keywordClass = 0;
-    return emitter.Color(static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass));
+    return static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass);
 }
 
 static bool WriteWord(Scanner& scanner, WStringView word) {
     Emitter& emitter = scanner.emitter;
-    const KeywordMatch match = FindKeyword(&scanner.language, word);
+    const KeywordMatch match =
+        scanner.keywords.MayMatch(word) ? FindKeyword(&scanner.language, word) : KeywordMatch{false, 0};
     if (match.found) {
-        const ThemeColor& colour = KeywordColour(emitter, match.keywordClass);
-        SwitchSpan(emitter, colour);
-        scanner.lastColour = colour.color;
+        const ColorRole role = KeywordRole(match.keywordClass);
+        SwitchSpan(emitter, role);
+        scanner.lastColour = emitter.Color(role).color;
         scanner.lastKind = TokenKind::Keyword;
     } else if (IsDecimalDigit(word[0])) {
-        const ThemeColor& colour = emitter.Color(ColorRole::Number);
-        SwitchSpan(emitter, colour);
-        scanner.lastColour = colour.color;
+        SwitchSpan(emitter, ColorRole::Number);
+        scanner.lastColour = emitter.Color(ColorRole::Number).color;
         scanner.lastKind = TokenKind::Number;
     } else {
         CloseSpan(emitter);
@@ -289,21 +315,24 @@ static void WriteSingleCharacter(Scanner& scanner) {
     const bool continuesNumber = scanner.lastKind == TokenKind::Number && (IsDecimalDigit(c) || c == u'.');
     if (!continuesNumber) {
         if (scanner.classes.IsSeperator(c)) {
-            const ThemeColor& colour = emitter.Color(ColorRole::Seperator);
-            SwitchSpan(emitter, colour);
+            SwitchSpan(emitter, ColorRole::Seperator);
             scanner.lastKind = TokenKind::Seperator;
-            scanner.lastColour = colour.color;
+            scanner.lastColour = emitter.Color(ColorRole::Seperator).color;
         } else {
             CloseSpan(emitter);
             scanner.lastKind = TokenKind::Plain;
             scanner.lastColour = kPlainColor;
         }
     }
-    // One character needs at most one row's replacement: the escape buffer
-    // never has to grow for it.
-    const size_t length = EscapeHtml(*emitter.escapes, WStringView(&c, 1), scanner.position[-1],
-                                     scanner.buffers.escape);
-    WriteContent(emitter, WStringView(scanner.buffers.escape, length), scanner.lastColour, true);
+    if (!emitter.escapes->Find(c).text) {  // escaping would copy it unchanged
+        WriteContent(emitter, WStringView(scanner.position, 1), scanner.lastColour, true);
+    } else {
+        // One character needs at most one row's replacement: the escape
+        // buffer never has to grow for it.
+        const size_t length = EscapeHtml(*emitter.escapes, WStringView(&c, 1), scanner.position[-1],
+                                         scanner.buffers.escape);
+        WriteContent(emitter, WStringView(scanner.buffers.escape, length), scanner.lastColour, true);
+    }
     scanner.atLineStart = false;
     ++scanner.position;
 }
@@ -312,7 +341,9 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
                    ScanBuffers& buffers) {
     if (!*text) return true;
     const CharClasses classes(language);
-    Scanner scanner{emitter, language, classes, buffers, text, 1, lineCount, true, TokenKind::Plain, kPlainColor};
+    const KeywordFilter keywords(language);
+    Scanner scanner{emitter,     language, classes, keywords, buffers, text, 1, lineCount, true, TokenKind::Plain,
+                    kPlainColor};
     while (scanner.lineIndex <= scanner.lineCount) {
         if (!ScanCommentOrString(scanner)) {
             const size_t length = SplitWord(scanner.position, classes, buffers.word);

@@ -47,11 +47,29 @@ private:
     bool everyCharacterOpens_ = false;
 };
 
+// A necessary condition for FindKeyword, built once per conversion: the word's
+// case-folded text hashes to a bit that some stored keyword set. Most words
+// that are no keyword skip the lookup.
+class KeywordFilter {
+public:
+    explicit KeywordFilter(const LanguageInfo& language);
+    bool MayMatch(WStringView word) const {
+        const uint32_t hash = Hash(word);
+        return (bits_[(hash >> 6) % kWords] >> (hash & 63)) & 1;
+    }
+
+private:
+    static constexpr size_t kWords = 128;
+    static uint32_t Hash(WStringView word);
+    uint64_t bits_[kWords] = {};
+};
+
 // Scanner state of one conversion.
 struct Scanner {
     Emitter& emitter;
     const LanguageInfo& language;
     const CharClasses& classes;
+    const KeywordFilter& keywords;
     ScanBuffers& buffers;
     const char16_t* position;
     int32_t lineIndex;

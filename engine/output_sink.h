@@ -10,6 +10,8 @@ class OutputSink {
 public:
     virtual ~OutputSink() = default;
     virtual void Append(const char16_t* text, size_t length, ColorRef color, bool bold) = 0;
+    // A sink that keeps only the text may be handed many chunks joined as one.
+    virtual bool KeepsTextOnly() const { return false; }
 };
 
 // Collects the HTML text in memory. Growth failure never throws: the sink
@@ -22,6 +24,7 @@ public:
     StringSink& operator=(const StringSink&) = delete;
 
     void Append(const char16_t* text, size_t length, ColorRef color, bool bold) override;
+    bool KeepsTextOnly() const override { return true; }
 
     const char16_t* Data() const { return data_; }
     size_t Size() const { return size_; }

@@ -5,9 +5,9 @@
 #include "config/profile.h"
 #include "engine/char_class.h"
 
-static constexpr char16_t kNbsp[] = u"&nbsp;";
-static constexpr char16_t kTwoNbsp[] = u"&nbsp;&nbsp;";
-static constexpr char16_t kFourNbsp[] = u"&nbsp;&nbsp;&nbsp;&nbsp;";
+static constexpr WStringView kNbsp = u"&nbsp;";
+static constexpr WStringView kTwoNbsp = u"&nbsp;&nbsp;";
+static constexpr WStringView kFourNbsp = u"&nbsp;&nbsp;&nbsp;&nbsp;";
 
 WStringView TabMarkup(int32_t tabToSpaces) { return tabToSpaces == 2 ? kTwoNbsp : kFourNbsp; }
 
@@ -86,12 +86,15 @@ EscapeTable::Replacement EscapeTable::FindWide(char16_t c) const {
     return {nullptr, 0};
 }
 
-uint64_t EscapedSize(const EscapeTable& table, WStringView s) {
+uint64_t EscapedSize(const EscapeTable& table, WStringView s, bool* anyRow) {
     uint64_t units = 1;
+    bool found = false;
     for (char16_t c : s) {
         const EscapeTable::Replacement r = table.Find(c);
+        found |= r.text != nullptr;
         units += r.text ? static_cast<uint64_t>(r.length) : 1;
     }
+    if (anyRow) *anyRow = found;
     return 2 * units;
 }
 

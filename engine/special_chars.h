@@ -64,8 +64,9 @@ private:
 };
 
 // Bytes a buffer needs for EscapeHtml(s): 2 x (1 + the replacement lengths,
-// 1 for characters without a row). Wide enough never to overflow.
-uint64_t EscapedSize(const EscapeTable& table, WStringView s);
+// 1 for characters without a row). Wide enough never to overflow. anyRow, when
+// given, tells whether some character has a row (else escaping copies s).
+uint64_t EscapedSize(const EscapeTable& table, WStringView s, bool* anyRow = nullptr);
 // Escapes s into destination (NUL-terminated) and returns the length written.
 // `previous` is the character before s in the code text: a blank stays a
 // blank after anything that is not white space.

@@ -1,0 +1,104 @@
+#include "cli/utf8_sink.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+static constexpr uint32_t kReplacement = 0xFFFD;
+
+static bool IsHigh(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+static bool IsLow(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+Utf8Sink::Utf8Sink(size_t reserveBytes) {
+    if (reserveBytes && !Reserve(reserveBytes)) failed_ = true;
+}
+
+Utf8Sink::~Utf8Sink() { std::free(bytes_); }
+
+bool Utf8Sink::Reserve(size_t needed) {
+    if (needed <= capacity_) return true;
+    size_t capacity = capacity_ ? capacity_ : 4096;
+    while (capacity < needed) {
+        if (capacity > SIZE_MAX / 4) return false;
+        capacity *= 2;
+    }
+    auto* grown = static_cast<char*>(std::realloc(bytes_, capacity));
+    if (!grown) return false;
+    bytes_ = grown;
+    capacity_ = capacity;
+    return true;
+}
+
+void Utf8Sink::PutCodePoint(uint32_t code) {
+    char* out = bytes_ + size_;
+    size_t& used = size_;
+    if (code < 0x80) {
+        out[0] = static_cast<char>(code);
+        used += 1;
+    } else if (code < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (code >> 6));
+        out[1] = static_cast<char>(0x80 | (code & 0x3F));
+        used += 2;
+    } else if (code < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (code >> 12));
+        out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (code & 0x3F));
+        used += 3;
+    } else {
+        out[0] = static_cast<char>(0xF0 | (code >> 18));
+        out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out[3] = static_cast<char>(0x80 | (code & 0x3F));
+        used += 4;
+    }
+}
+
+void Utf8Sink::Append(const char16_t* text, size_t length, ColorRef, bool) {
+    if (failed_ || length == 0) return;
+    // At most three bytes per unit, plus a pending surrogate's replacement.
+    if (length > SIZE_MAX / 4 || (size_ + 3 * length + 3 > capacity_ && !Reserve(size_ + 3 * length + 3))) {
+        failed_ = true;
+        return;
+    }
+    size_t i = 0;
+    while (i < length) {
+        if (!pendingHigh_) {
+            // A run of ASCII, four units at a time while none has bits above 0x7F.
+            char* out = bytes_ + size_;
+            const size_t runStart = i;
+            for (uint64_t four; i + 4 <= length; i += 4, out += 4) {
+                std::memcpy(&four, text + i, sizeof four);
+                if (four & 0xFF80FF80FF80FF80ULL) break;
+                // The low byte of each unit, in memory order on either endianness.
+                const char bytes[4] = {static_cast<char>(text[i]), static_cast<char>(text[i + 1]),
+                                       static_cast<char>(text[i + 2]), static_cast<char>(text[i + 3])};
+                std::memcpy(out, bytes, 4);
+            }
+            for (; i < length && text[i] < 0x80; ++i) *out++ = static_cast<char>(text[i]);
+            size_ += i - runStart;
+            if (i == length) break;
+        }
+        const char16_t c = text[i++];
+        if (pendingHigh_) {
+            const char16_t high = pendingHigh_;
+            pendingHigh_ = 0;
+            if (IsLow(c)) {
+                PutCodePoint(0x10000 + ((high - 0xD800u) << 10) + (c - 0xDC00u));
+                continue;
+            }
+            PutCodePoint(kReplacement);
+        }
+        if (IsHigh(c))
+            pendingHigh_ = c;
+        else
+            PutCodePoint(IsLow(c) ? kReplacement : c);
+    }
+}
+
+std::string_view Utf8Sink::Finish() {
+    if (pendingHigh_ && !failed_) {
+        pendingHigh_ = 0;
+        PutCodePoint(kReplacement);  // room was reserved with the surrogate's chunk
+    }
+    return std::string_view(bytes_ ? bytes_ : "", size_);
+}

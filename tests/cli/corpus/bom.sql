@@ -1,0 +1,1 @@
+﻿SELECT '带 BOM' FROM dual;

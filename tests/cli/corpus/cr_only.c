@@ -1,0 +1,1 @@
+// old Mac line endsint x = 1;int y = 2;

@@ -1,0 +1,4 @@
+SELECT 1;
+-- Windows line ends
+SELECT  2 ;
+
