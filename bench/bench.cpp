@@ -52,7 +52,7 @@ int Engine(const char* configPath, const char* filePath) {
     CliConfig config;
     if (!config.Load(Utf8ToWide(configPath))) return std::fprintf(stderr, "cannot read %s\n", configPath), 2;
     const std::optional<std::string> bytes = ReadFileBytes(Utf8ToWide(filePath));
-    const std::optional<WString> code = bytes ? DecodeCodeText(*bytes) : std::nullopt;
+    const std::optional<CodeText> code = bytes ? DecodeCodeText(*bytes) : std::nullopt;
     const CliLanguage* language = config.Choose(Utf8ToWide(filePath));
     if (!code || !language) return std::fprintf(stderr, "cannot convert %s\n", filePath), 2;
     const ColorTheme theme = config.LoadTheme(config.DefaultTheme());
@@ -62,8 +62,8 @@ int Engine(const char* configPath, const char* filePath) {
     size_t outputBytes = 0;
     for (int run = 0; run < 7; ++run) {
         const auto start = std::chrono::steady_clock::now();
-        Utf8Sink sink(code->size() * 3 + 4096);
-        ConvertCode(config.Settings(), theme, language->info, *code, true, u"1", sink);
+        Utf8Sink sink(code->View().size() * 8 + 4096);
+        ConvertCode(config.Settings(), theme, language->info, code->View(), true, u"1", sink);
         outputBytes = sink.Finish().size();
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }

@@ -133,12 +133,13 @@ int Convert(const Options& options, const CliConfig& config, FILE* in, FILE* out
 
     std::optional<std::string> bytes = fromStdin ? ReadAll(in) : ReadFileBytes(*options.input);
     if (!bytes) throw Failure{"cannot read " + WideToUtf8(*options.input)};
-    std::optional<WString> code = DecodeCodeText(*bytes);
+    const std::optional<CodeText> code = DecodeCodeText(*bytes);
     if (!code) throw Failure{"input is neither UTF-8 nor UTF-16 with a byte-order mark"};
     bytes.reset();
 
-    Utf8Sink sink(code->size() * 3 + 4096);
-    const ConvertResult result = ConvertCode(config.Settings(), theme, language->info, *code,
+    // Typical code grows sixfold into HTML; the sink grows further when needed.
+    Utf8Sink sink(code->View().size() * 8 + 4096);
+    const ConvertResult result = ConvertCode(config.Settings(), theme, language->info, code->View(),
                                              options.lineNumbers, options.startLine, sink);
     if (result == ConvertResult::TextBufferFailed || result == ConvertResult::TableFailed || sink.Failed())
         throw Failure{"out of memory"};

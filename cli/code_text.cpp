@@ -1,28 +1,42 @@
 #include "cli/code_text.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
-// Appends code units, turning LF, CR LF and a lone CR into CR LF.
+// Writes code units into a text sized for the worst case, turning LF, CR LF
+// and a lone CR into CR LF.
 class LineEndWriter {
 public:
-    explicit LineEndWriter(WString& out) : out_(out) {}
+    explicit LineEndWriter(size_t maxUnits) : units_(new char16_t[maxUnits]), out_(units_.get()) {}
     void Put(char16_t c) {
         if (c == u'\n') {
-            if (!afterCr_) out_ += u"\r\n";
+            if (!afterCr_) *out_++ = u'\r', *out_++ = u'\n';
             afterCr_ = false;
         } else if (c == u'\r') {
-            out_ += u"\r\n";
+            *out_++ = u'\r', *out_++ = u'\n';
             afterCr_ = true;
         } else {
-            out_ += c;
+            *out_++ = c;
             afterCr_ = false;
         }
     }
+    // Units that are neither CR nor LF, copied as they are.
+    void PutPlain(const unsigned char* bytes, size_t count) {
+        if (count == 0) return;
+        for (size_t i = 0; i < count; ++i) out_[i] = bytes[i];
+        out_ += count;
+        afterCr_ = false;
+    }
+    CodeText Finish() {
+        const size_t size = static_cast<size_t>(out_ - units_.get());
+        return CodeText(std::move(units_), size);
+    }
 
 private:
-    WString& out_;
+    std::unique_ptr<char16_t[]> units_;
+    char16_t* out_;
     bool afterCr_ = false;
 };
 
@@ -41,8 +55,19 @@ bool DecodeUtf8(std::string_view bytes, LineEndWriter& writer) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
+        // A run of ASCII without line ends: eight bytes at a time, then byte by byte.
+        const unsigned char* run = p;
+        for (uint64_t eight; end - p >= 8; p += 8) {
+            std::memcpy(&eight, p, sizeof eight);
+            const uint64_t cr = eight ^ 0x0D0D0D0D0D0D0D0DULL, lf = eight ^ 0x0A0A0A0A0A0A0A0AULL;
+            const uint64_t zeroByte = ((cr - 0x0101010101010101ULL) & ~cr) | ((lf - 0x0101010101010101ULL) & ~lf);
+            if ((eight | zeroByte) & 0x8080808080808080ULL) break;
+        }
+        while (p < end && *p < 0x80 && *p != '\r' && *p != '\n') ++p;
+        writer.PutPlain(run, static_cast<size_t>(p - run));
+        if (p == end) break;
         const unsigned char c = *p;
-        if (c < 0x80) {
+        if (c < 0x80) {  // CR or LF
             writer.Put(c);
             ++p;
             continue;
@@ -73,10 +98,9 @@ bool DecodeUtf8(std::string_view bytes, LineEndWriter& writer) {
 
 }  // namespace
 
-std::optional<WString> DecodeCodeText(std::string_view bytes) {
-    WString text;
-    text.reserve(bytes.size() + bytes.size() / 16);
-    LineEndWriter writer(text);
+std::optional<CodeText> DecodeCodeText(std::string_view bytes) {
+    // At most two units per byte: a LF becomes CR LF, four bytes a surrogate pair.
+    LineEndWriter writer(2 * bytes.size() + 1);
     bool ok;
     if (bytes.substr(0, 2) == "\xFF\xFE")
         ok = DecodeUtf16(bytes.substr(2), false, writer);
@@ -85,5 +109,5 @@ std::optional<WString> DecodeCodeText(std::string_view bytes) {
     else
         ok = DecodeUtf8(bytes.substr(bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0), writer);
     if (!ok) return std::nullopt;
-    return text;
+    return writer.Finish();
 }

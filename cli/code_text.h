@@ -1,10 +1,22 @@
 #pragma once
 // The command line's input as the code pane would hold it.
+#include <memory>
 #include <optional>
 #include <string_view>
 #include "config/wide.h"
 
+// Decoded code: a plain buffer, filled without first being cleared.
+class CodeText {
+public:
+    CodeText(std::unique_ptr<char16_t[]> units, size_t size) : units_(std::move(units)), size_(size) {}
+    WStringView View() const { return WStringView(units_.get(), size_); }
+
+private:
+    std::unique_ptr<char16_t[]> units_;
+    size_t size_;
+};
+
 // UTF-8 (with or without a byte-order mark) or UTF-16 with a byte-order
 // mark, to UTF-16 with every line end (LF, CR LF or CR) made CR LF. Empty
 // when the bytes are no valid text in these encodings.
-std::optional<WString> DecodeCodeText(std::string_view bytes);
+std::optional<CodeText> DecodeCodeText(std::string_view bytes);

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 static constexpr uint32_t kReplacement = 0xFFFD;
 
@@ -66,6 +69,15 @@ void Utf8Sink::Append(const char16_t* text, size_t length, ColorRef, bool) {
             // A run of ASCII, four units at a time while none has bits above 0x7F.
             char* out = bytes_ + size_;
             const size_t runStart = i;
+#if defined(__SSE2__)
+            for (; i + 8 <= length; i += 8, out += 8) {
+                const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+                if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(eight, _mm_set1_epi16(-128)),
+                                                      _mm_setzero_si128())) != 0xFFFF)
+                    break;
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(out), _mm_packus_epi16(eight, eight));
+            }
+#endif
             for (uint64_t four; i + 4 <= length; i += 4, out += 4) {
                 std::memcpy(&four, text + i, sizeof four);
                 if (four & 0xFF80FF80FF80FF80ULL) break;

@@ -101,7 +101,7 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     codeCell << u">\r\n";
     WriteMarkup(emitter, codeCell.View());
     if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;
-    if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>\r\n");
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>\r\n");
     ForgetOpenSpan(emitter);
     WriteMarkup(emitter, u"</td>\r\n");
     WriteSpacerCell(emitter, background, u"8px");

@@ -12,16 +12,17 @@ Emitter::Emitter(OutputSink& output, const ColorTheme& colours, int32_t tabWidth
       tabToSpaces(tabWidth),
       escapes(&table),
       allocator(engineAllocator),
-      openSpanColour{},
-      openSpanLength(0),
-      openSpanRole(-1),
+      openSpan(-1),
       lastCharacter(0),
       batching(output.KeepsTextOnly()),
       batchLength(0) {
     for (int role = 0; role < kColorRoleCount; ++role) {
         SpanTag& span = spanTags[role];
-        span.colour = FieldView(colours.colors[role].html);
-        span.tag << u"<span style=\"color:" << span.colour << u"\">";
+        const WStringView colour = FieldView(colours.colors[role].html);
+        span.colour = colour.empty() ? -1 : role;
+        for (int earlier = 0; earlier < role && span.colour == role; ++earlier)
+            if (FieldView(colours.colors[earlier].html) == colour) span.colour = earlier;
+        span.tag << u"<span style=\"color:" << colour << u"\">";
     }
 }
 
@@ -41,19 +42,17 @@ Chunk& Chunk::operator<<(long long value) {
     return *this << WStringView(p, static_cast<size_t>(end - p));
 }
 
+// An empty colour text opens `<span style="color:">` after another span and
+// nothing when none is open; either way no span counts as open afterwards.
 void SwitchSpan(Emitter& emitter, ColorRole role) {
-    const int index = static_cast<int>(role);
-    if (index == emitter.openSpanRole) return;
-    const Emitter::SpanTag& span = emitter.spanTags[index];
-    emitter.openSpanRole = index;
-    if (span.colour == WStringView(emitter.openSpanColour, emitter.openSpanLength)) return;
-    if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>");
-    std::memcpy(emitter.openSpanColour, span.colour.data(), span.colour.size() * sizeof(char16_t));
-    emitter.openSpanLength = span.colour.size();
+    const Emitter::SpanTag& span = emitter.spanTags[static_cast<int>(role)];
+    if (span.colour == emitter.openSpan) return;
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>");
+    emitter.openSpan = span.colour;
     WriteMarkup(emitter, span.tag.View());
 }
 
 void CloseSpan(Emitter& emitter) {
-    if (emitter.openSpanLength) WriteMarkup(emitter, u"</span>");
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>");
     ForgetOpenSpan(emitter);
 }

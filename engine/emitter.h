@@ -53,9 +53,9 @@ struct Emitter {
     int32_t tabToSpaces;
     const EscapeTable* escapes;
     EngineAllocator allocator;
-    char16_t openSpanColour[32];  // html text of the open span, empty when none
-    size_t openSpanLength;
-    int openSpanRole;  // a role whose html text is open, -1 when not known
+    // The open span colour, as the first role with the same html text; -1
+    // when it is empty. Spans only ever open in a role's colour.
+    int openSpan;
     char16_t lastCharacter;  // last character written, 0 before any
 
     // For a sink that keeps only the text, chunks are joined here first:
@@ -67,7 +67,7 @@ struct Emitter {
 
     // The opening tag of each role's span, made once per conversion.
     struct SpanTag {
-        WStringView colour;  // the role's html text
+        int colour;  // the first role with this html text, -1 for an empty one
         Chunk tag;
     };
     SpanTag spanTags[kColorRoleCount];
@@ -100,7 +100,5 @@ inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitt
 void SwitchSpan(Emitter& emitter, ColorRole role);
 void CloseSpan(Emitter& emitter);
 // The open span colour becomes empty without writing anything.
-inline void ForgetOpenSpan(Emitter& emitter) {
-    emitter.openSpanLength = 0;
-    emitter.openSpanRole = -1;
-}
+inline void ForgetOpenSpan(Emitter& emitter) { emitter.openSpan = -1; }
+inline bool SpanIsOpen(const Emitter& emitter) { return emitter.openSpan >= 0; }

@@ -9,15 +9,20 @@
 
 namespace {
 
+WString Decoded(std::string_view bytes) {
+    const std::optional<CodeText> text = DecodeCodeText(bytes);
+    return text ? WString(text->View()) : u"<not text>";
+}
+
 TEST(CodeText, LineEndsBecomeCrLf) {
-    EXPECT_EQ(DecodeCodeText("a\nb\r\nc\rd\r\r\n"), WString(u"a\r\nb\r\nc\r\nd\r\n\r\n"));
-    EXPECT_EQ(DecodeCodeText("\xEF\xBB\xBFx\n"), WString(u"x\r\n")) << "the byte-order mark is dropped";
-    EXPECT_EQ(DecodeCodeText(""), WString());
+    EXPECT_EQ(Decoded("a\nb\r\nc\rd\r\r\n"), WString(u"a\r\nb\r\nc\r\nd\r\n\r\n"));
+    EXPECT_EQ(Decoded("\xEF\xBB\xBFx\n"), WString(u"x\r\n")) << "the byte-order mark is dropped";
+    EXPECT_EQ(Decoded(""), WString());
 }
 
 TEST(CodeText, Utf16NeedsItsByteOrderMark) {
-    EXPECT_EQ(DecodeCodeText(std::string("\xFF\xFE" "a\0\n\0\x2D\x4E", 8)), WString(u"a\r\n\u4E2D"));
-    EXPECT_EQ(DecodeCodeText(std::string("\xFE\xFF\0a\0\r", 6)), WString(u"a\r\n"));
+    EXPECT_EQ(Decoded(std::string("\xFF\xFE" "a\0\n\0\x2D\x4E", 8)), WString(u"a\r\n\u4E2D"));
+    EXPECT_EQ(Decoded(std::string("\xFE\xFF\0a\0\r", 6)), WString(u"a\r\n"));
     EXPECT_FALSE(DecodeCodeText(std::string("\xFF\xFE" "a", 3))) << "odd byte count";
 }
 
@@ -25,7 +30,7 @@ TEST(CodeText, RejectsBytesThatAreNoUtf8) {
     EXPECT_FALSE(DecodeCodeText("\xD6\xD0\xCE\xC4"));  // GBK
     EXPECT_FALSE(DecodeCodeText("\xC0\xAF"));          // overlong
     EXPECT_FALSE(DecodeCodeText("\xED\xA0\x80"));      // surrogate
-    EXPECT_EQ(DecodeCodeText("\xF0\x9F\x98\x80"), WString(u"\U0001F600"));
+    EXPECT_EQ(Decoded("\xF0\x9F\x98\x80"), WString(u"\U0001F600"));
 }
 
 TEST(Utf8Output, SurrogatePairsMayBeSplitAcrossChunks) {
