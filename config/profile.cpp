@@ -51,9 +51,10 @@ struct ProfileSection {
     LinePlace LastLine() const { return keys.empty() ? header : keys.back().line; }
 };
 
-// A profile file held as code units: its bytes widened one by one for the
-// 8-bit encodings, its UTF-16 units otherwise. Edits splice units, so every
-// byte outside an edit is written back as it was read.
+// A profile file decoded as a whole, as the platform does: in a double-byte
+// code page a lead byte may swallow the line break after it. A write edits
+// the text and encodes it back; for a file that is valid in its encoding
+// every byte outside the edit comes back as it was.
 class ProfileDocument {
 public:
     explicit ProfileDocument(std::string bytes);
@@ -62,21 +63,20 @@ public:
     static const ProfileKey* FindKey(const ProfileSection& section, WStringView name);
 
     // Both take text already free of line breaks.
-    void Replace(size_t begin, size_t end, WStringView text) { units_.replace(begin, end - begin, Encode(text)); }
+    void Replace(size_t begin, size_t end, WStringView text) { text_.replace(begin, end - begin, text); }
     void InsertLine(LinePlace after, WStringView text);
     void AppendSection(WStringView name, WStringView keyLine);
     bool Save(WStringView path) const;
 
 private:
-    WString Decode(size_t begin, size_t end) const;
-    WString Encode(WStringView text) const;
+    bool IsUtf16() const { return encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be; }
     WString LineBreak() const;
     void ParseLine(size_t begin, size_t end, LinePlace place);
 
     std::string original_;
     Encoding encoding_ = Encoding::Ansi;
     size_t bomLength_ = 0;
-    WString units_;
+    WString text_;
     std::vector<ProfileSection> sections_;
 };
 
@@ -92,80 +92,61 @@ ProfileDocument::ProfileDocument(std::string bytes) : original_(std::move(bytes)
         encoding_ = Encoding::Utf16Be;
         bomLength_ = 2;
     }
-    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) {
+    std::string_view body = std::string_view(b).substr(bomLength_);
+    if (IsUtf16()) {
         int high = encoding_ == Encoding::Utf16Le ? 1 : 0;
-        for (size_t i = bomLength_; i + 1 < b.size(); i += 2)
-            units_.push_back(char16_t(static_cast<unsigned char>(b[i + 1 - high]) |
-                                      static_cast<unsigned char>(b[i + high]) << 8));
+        for (size_t i = 0; i + 1 < body.size(); i += 2)
+            text_.push_back(char16_t(static_cast<unsigned char>(body[i + 1 - high]) |
+                                     static_cast<unsigned char>(body[i + high]) << 8));
     } else {
-        for (size_t i = bomLength_; i < b.size(); ++i) units_.push_back(static_cast<unsigned char>(b[i]));
+        text_ = encoding_ == Encoding::Utf8 ? Utf8ToWide(body) : AnsiToWide(body);
     }
 
     sections_.push_back(ProfileSection{});
     size_t pos = 0;
-    while (pos < units_.size()) {
+    while (pos < text_.size()) {
         size_t begin = pos;
-        while (pos < units_.size() && units_[pos] != u'\r' && units_[pos] != u'\n') ++pos;
+        while (pos < text_.size() && text_[pos] != u'\r' && text_[pos] != u'\n') ++pos;
         size_t lineEnd = pos;
-        if (pos < units_.size()) pos += (units_[pos] == u'\r' && pos + 1 < units_.size() && units_[pos + 1] == u'\n') ? 2 : 1;
+        if (pos < text_.size()) pos += (text_[pos] == u'\r' && pos + 1 < text_.size() && text_[pos + 1] == u'\n') ? 2 : 1;
         ParseLine(begin, lineEnd, LinePlace{pos, pos != lineEnd});
     }
 }
 
 void ProfileDocument::ParseLine(size_t begin, size_t end, LinePlace place) {
-    while (begin < end && IsProfileSpace(units_[begin])) ++begin;
-    while (end > begin && IsProfileSpace(units_[end - 1])) --end;
+    while (begin < end && IsProfileSpace(text_[begin])) ++begin;
+    while (end > begin && IsProfileSpace(text_[end - 1])) --end;
     if (begin == end) return;
+    WStringView line = WStringView(text_).substr(begin, end - begin);
 
-    if (units_[begin] == u'[') {
-        // Decoded before searching: in a double-byte code page ']' can be the
-        // second byte of a character.
-        WString inside = Decode(begin + 1, end);
-        size_t close = inside.rfind(u']');
-        if (close != WString::npos) {
-            sections_.push_back(ProfileSection{UpToNul(Trim(WStringView(inside).substr(0, close))), {}, place});
-            return;
-        }
+    size_t close = line.rfind(u']');
+    if (line[0] == u'[' && close != WStringView::npos) {
+        sections_.push_back(ProfileSection{UpToNul(Trim(line.substr(1, close - 1))), {}, place});
+        return;
     }
 
     ProfileKey key;
     key.line = place;
-    size_t equals = begin;  // '=' is never part of a multi-byte character
-    while (equals < end && units_[equals] != u'=') ++equals;
-    if (equals == end) {
-        key.name = UpToNul(Decode(begin, end));
+    size_t equals = line.find(u'=');
+    if (equals == WStringView::npos) {
+        key.name = UpToNul(line);
         key.valueBegin = key.valueEnd = end;
     } else {
         size_t valueBegin = equals + 1;
-        while (valueBegin < end && IsProfileSpace(units_[valueBegin])) ++valueBegin;
-        key.name = UpToNul(Trim(Decode(begin, equals)));
-        key.value = UpToNul(Decode(valueBegin, end));
-        key.valueBegin = valueBegin;
+        while (valueBegin < line.size() && IsProfileSpace(line[valueBegin])) ++valueBegin;
+        key.name = UpToNul(Trim(line.substr(0, equals)));
+        key.value = UpToNul(line.substr(valueBegin));
+        key.valueBegin = begin + valueBegin;
         key.valueEnd = end;
     }
     sections_.back().keys.push_back(std::move(key));
 }
 
-WString ProfileDocument::Decode(size_t begin, size_t end) const {
-    WStringView units = WStringView(units_).substr(begin, end - begin);
-    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) return WString(units);
-    std::string bytes(units.begin(), units.end());
-    return encoding_ == Encoding::Utf8 ? Utf8ToWide(bytes) : AnsiToWide(bytes);
-}
-
-WString ProfileDocument::Encode(WStringView text) const {
-    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) return WString(text);
-    std::string bytes = encoding_ == Encoding::Utf8 ? WideToUtf8(text) : WideToProfileAnsi(text, original_);
-    WString units;
-    for (unsigned char c : bytes) units.push_back(c);
-    return units;
-}
-
 // The file's own line break, taken from its first line.
 WString ProfileDocument::LineBreak() const {
-    size_t at = units_.find_first_of(u"\r\n");
+    size_t at = text_.find_first_of(u"\r\n");
     if (at == WString::npos) return u"\r\n";
-    if (units_[at] == u'\r') return (at + 1 < units_.size() && units_[at + 1] == u'\n') ? u"\r\n" : u"\r";
+    if (text_[at] == u'\r') return (at + 1 < text_.size() && text_[at + 1] == u'\n') ? u"\r\n" : u"\r";
     return u"\n";
 }
 
@@ -184,32 +165,32 @@ const ProfileKey* ProfileDocument::FindKey(const ProfileSection& section, WStrin
 void ProfileDocument::InsertLine(LinePlace after, WStringView text) {
     WString lineBreak = LineBreak();
     WString line = after.terminated ? WString() : lineBreak;
-    line += Encode(text);
+    line += text;
     line += lineBreak;
-    units_.insert(after.end, line);
+    text_.insert(after.end, line);
 }
 
 void ProfileDocument::AppendSection(WStringView name, WStringView keyLine) {
-    bool terminated = units_.empty() || units_.back() == u'\r' || units_.back() == u'\n';
+    bool terminated = text_.empty() || text_.back() == u'\r' || text_.back() == u'\n';
     WString header = u"[";
     header += name;
     header += u"]";
-    InsertLine(LinePlace{units_.size(), terminated}, header);
-    InsertLine(LinePlace{units_.size(), true}, keyLine);
+    InsertLine(LinePlace{text_.size(), terminated}, header);
+    InsertLine(LinePlace{text_.size(), true}, keyLine);
 }
 
 bool ProfileDocument::Save(WStringView path) const {
     std::string bytes = original_.substr(0, bomLength_);
-    if (encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be) {
+    if (IsUtf16()) {
         bool little = encoding_ == Encoding::Utf16Le;
-        for (char16_t u : units_) {
+        for (char16_t u : text_) {
             char low = char(u & 0xFF), high = char(u >> 8);
             bytes.push_back(little ? low : high);
             bytes.push_back(little ? high : low);
         }
         if ((original_.size() - bomLength_) % 2) bytes.push_back(original_.back());  // a stray odd byte stays last
     } else {
-        for (char16_t u : units_) bytes.push_back(char(u));
+        bytes += encoding_ == Encoding::Utf8 ? WideToUtf8(text_) : WideToProfileAnsi(text_, original_);
     }
     return WriteFileBytes(path, bytes);
 }

@@ -54,6 +54,8 @@ std::map<std::string, std::string> GeneratedCorpus() {
         {"utf8_bom.ini", "\xEF\xBB\xBF" + WideToUtf8(chinese)},
         {"utf8_bom_only.ini", "\xEF\xBB\xBF"},
         {"ansi.ini", Ansi(chinese)},
+        // A lead byte without its second byte takes the line break with it.
+        {"ansi_lead_byte.ini", "[S]\r\nk=\xE9\nj=after\r\n[T]\xD6\r\nk=t\r\n[U]\r\nk=\xD6\xD0\xFF\r\n"},
         {"utf8_no_bom.ini", WideToUtf8(chinese)},
         {"controls.ini", Raw("[S]\r\nk=\x1A\x0B\x0C v \x1A\r\n\x1A[T]\x1A\r\nk=\tt\t\r\nnul=a\0b\r\nn\0x=nul key\r\n")},
         {"long.ini", "[S]\r\nk=" + std::string(70000, 'x') + "\r\nafter=yes\r\n[" + std::string(5000, 'L') + "]\r\nk=long\r\n"},
