@@ -9,4 +9,6 @@
 // Main window children
 #define IDC_TOOLBAR 500
 #define IDC_STATUSBAR 501
+#define IDC_LANGUAGE_LABEL 502
+#define IDC_LANGUAGE_COMBO 503
 #define IDC_SPLITTER 509
