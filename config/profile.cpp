@@ -28,6 +28,48 @@ WString UpToNul(WStringView s) { return WString(s.substr(0, s.find(u'\0'))); }
 
 bool HasLineBreak(WStringView s) { return s.find_first_of(u"\r\n") != WStringView::npos; }
 
+// UTF-8 as the platform's MultiByteToWideChar decodes it: a malformed
+// sequence becomes one U+FFFD and ends at the first byte that cannot continue
+// it; a sequence cut off by the end of the text takes the rest with it.
+WString DecodeUtf8(std::string_view bytes) {
+    static const unsigned char kLeadMask[4] = {0x7F, 0x1F, 0x0F, 0x07};
+    WString out;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        unsigned char lead = static_cast<unsigned char>(bytes[i++]);
+        if (lead < 0x80) {
+            out.push_back(lead);
+            continue;
+        }
+        unsigned length = (lead >= 0xC2 && lead <= 0xDF) ? 1 : (lead >= 0xE0 && lead <= 0xEF) ? 2
+                        : (lead >= 0xF0 && lead <= 0xF4) ? 3 : 0;
+        if (i + length > bytes.size()) {
+            out.push_back(0xFFFD);
+            break;
+        }
+        uint32_t cp = lead & kLeadMask[length];
+        bool valid = length > 0;
+        for (unsigned left = length; valid && left > 0; --left) {
+            unsigned bits = static_cast<unsigned char>(bytes[i]) ^ 0x80u;
+            if (bits >= 0x40) { valid = false; break; }
+            cp = cp << 6 | bits;
+            if (left == 2 && cp >= (0x110000 >> 6)) { valid = false; break; }  // beyond U+10FFFF
+            ++i;
+            if (left == 3 && cp < 0x10) valid = false;  // overlong
+            if (left == 2 && (cp < 0x20 || (cp >= (0xD800 >> 6) && cp <= (0xDFFF >> 6)))) valid = false;
+        }
+        if (!valid) {
+            out.push_back(0xFFFD);
+        } else if (cp >= 0x10000) {
+            out.push_back(char16_t(0xD800 + ((cp - 0x10000) >> 10)));
+            out.push_back(char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        } else {
+            out.push_back(char16_t(cp));
+        }
+    }
+    return out;
+}
+
 // Where the line after a given line starts, and whether that given line
 // ended with a line break (the last line of a file may not).
 struct LinePlace {
@@ -99,7 +141,7 @@ ProfileDocument::ProfileDocument(std::string bytes) : original_(std::move(bytes)
             text_.push_back(char16_t(static_cast<unsigned char>(body[i + 1 - high]) |
                                      static_cast<unsigned char>(body[i + high]) << 8));
     } else {
-        text_ = encoding_ == Encoding::Utf8 ? Utf8ToWide(body) : AnsiToWide(body);
+        text_ = encoding_ == Encoding::Utf8 ? DecodeUtf8(body) : AnsiToWide(body);
     }
 
     sections_.push_back(ProfileSection{});

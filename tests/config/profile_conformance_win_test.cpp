@@ -53,6 +53,9 @@ std::map<std::string, std::string> GeneratedCorpus() {
         {"utf16_odd.ini", Utf16(u"[S]\r\nk=odd\r\n") + "A"},
         {"utf8_bom.ini", "\xEF\xBB\xBF" + WideToUtf8(chinese)},
         {"utf8_bom_only.ini", "\xEF\xBB\xBF"},
+        {"utf8_bom_malformed.ini", "\xEF\xBB\xBF[S]\r\nk=\xFF\xFEok\r\nt=\xE4\xB8\r\nu=\xE4\xB8x\r\nv=\xC0\x80\r\n"
+                                   "w=\xED\xA0\x80\r\nx=\xF4\x90\x80\x80\r\ny=\xF0\x9F\x98\x80\r\nz=\xE0\x80\x80\r\n"
+                                   "a=\xF0\x80\x80\x80\r\nb=\x80\x80\r\nc=\xF8\x88\x80\x80\x80\r\nd=\xE0\xA0\r\ne=\xF0\x90"},
         {"ansi.ini", Ansi(chinese)},
         // A lead byte without its second byte takes the line break with it.
         {"ansi_lead_byte.ini", "[S]\r\nk=\xE9\nj=after\r\n[T]\xD6\r\nk=t\r\n[U]\r\nk=\xD6\xD0\xFF\r\n"},

@@ -115,7 +115,11 @@ TEST_F(ProfileTest, DecodesEveryEncodingAndLineEnd) {
         return bytes;
     };
     EXPECT_EQ(Get(Write(utf16(u"[S]\r\nk=中文\r\n"), "le.ini"), u"S", u"k"), u"中文");
-    EXPECT_EQ(Get(Write("\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\n", "u8.ini"), u"S", u"k"), u"中");
+    WString utf8 = Write("\xEF\xBB\xBF[S]\r\nk=\xE4\xB8\xAD\r\ncut=\xE4\xB8x\r\nsurrogate=\xED\xA0\x80\r\nend=\xF0\x90", "u8.ini");
+    EXPECT_EQ(Get(utf8, u"S", u"k"), u"中");
+    EXPECT_EQ(Get(utf8, u"S", u"cut"), u"\uFFFDx");  // one replacement per malformed sequence
+    EXPECT_EQ(Get(utf8, u"S", u"surrogate"), u"\uFFFD\uFFFD");
+    EXPECT_EQ(Get(utf8, u"S", u"end"), u"\uFFFD");
     EXPECT_EQ(Get(Write("[\xBD\xDA]\r\nk=\xD6\xD0\xCE\xC4\r\n", "gbk.ini"), u"节", u"k"), u"中文");
     EXPECT_EQ(Get(Write("[S]\rA=1\rB=2", "cr.ini"), u"S", u"B"), u"2");
     EXPECT_EQ(Get(Write("[S]\nA=1\nB=2", "lf.ini"), u"S", u"B"), u"2");
