@@ -1,7 +1,6 @@
 #include "cli/cli.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include "app/helpers.h"
@@ -76,12 +75,31 @@ WString DefaultConfigPath() {
     return path;
 }
 
-std::string ReadAll(FILE* in) {
+// The whole stream; a file of known size is read in one go.
+std::optional<std::string> ReadAll(FILE* in) {
     std::string bytes;
+    if (std::fseek(in, 0, SEEK_END) == 0) {
+        const long size = std::ftell(in);
+        if (size > 0 && std::fseek(in, 0, SEEK_SET) == 0) bytes.resize(static_cast<size_t>(size));
+    }
+    size_t filled = std::fread(bytes.data(), 1, bytes.size(), in);
+    bytes.resize(filled);
     char chunk[65536];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, in)) > 0) bytes.append(chunk, n);
-    if (ferror(in)) throw Failure{"cannot read standard input"};
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) bytes.append(chunk, n);
+    if (std::ferror(in)) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> ReadInput(const std::optional<WString>& input, FILE* in) {
+    if (!input || *input == u"-") {
+        std::optional<std::string> bytes = ReadAll(in);
+        if (!bytes) throw Failure{"cannot read standard input"};
+        return bytes;
+    }
+    FILE* file = OpenFile(*input, "rb");
+    if (!file) return std::nullopt;
+    std::optional<std::string> bytes = ReadAll(file);
+    std::fclose(file);
     return bytes;
 }
 
@@ -94,29 +112,42 @@ int32_t ThemeNumber(const Options& options, const CliConfig& config) {
     return number;
 }
 
-void WriteOutput(const Options& options, std::string_view html, FILE* out) {
-    if (!options.output) {
-        if (fwrite(html.data(), 1, html.size(), out) != html.size() || fflush(out) != 0)
-            throw Failure{"cannot write standard output"};
-        return;
+// Where the HTML goes: standard output, or a file written beside the target
+// and renamed over it only when complete, so a failure leaves no partial file.
+class Destination {
+public:
+    Destination(const std::optional<WString>& output, FILE* out) : file_(out) {
+        if (!output) return;
+        target_ = std::filesystem::path(*output);
+        temporary_ = target_;
+        temporary_ += ".lumatype-tmp";
+        file_ = OpenFile(temporary_.u16string(), "wb");
+        if (!file_) throw Failure{"cannot write " + WideToUtf8(*output)};
     }
-    // Written beside the target and renamed over it, so a failure leaves no partial file.
-    const std::filesystem::path target(*options.output);
-    std::filesystem::path temporary = target;
-    temporary += ".lumatype-tmp";
-    std::error_code error;
-    {
-        std::ofstream file(temporary, std::ios::binary);
-        file.write(html.data(), static_cast<std::streamsize>(html.size()));
-        file.close();
-        if (!file) error = std::make_error_code(std::errc::io_error);
+    ~Destination() {
+        if (temporary_.empty()) return;
+        if (file_) std::fclose(file_);
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
     }
-    if (!error) std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw Failure{"cannot write " + WideToUtf8(*options.output)};
+    Destination(const Destination&) = delete;
+    Destination& operator=(const Destination&) = delete;
+
+    FILE* File() const { return file_; }
+    // False when the output could not be completed.
+    bool Commit() {
+        if (temporary_.empty()) return std::fflush(file_) == 0;
+        const bool written = std::fclose(file_) == 0;
+        file_ = nullptr;
+        std::error_code error;
+        if (written) std::filesystem::rename(temporary_, target_, error);
+        return written && !error;
     }
-}
+
+private:
+    FILE* file_;
+    std::filesystem::path target_, temporary_;
+};
 
 void PrintLine(FILE* out, const WString& line) { fprintf(out, "%s\n", WideToUtf8(line).c_str()); }
 
@@ -131,19 +162,22 @@ int Convert(const Options& options, const CliConfig& config, FILE* in, FILE* out
     const ColorTheme theme = config.LoadTheme(ThemeNumber(options, config));
     CliConfig::Parse(*language);
 
-    std::optional<std::string> bytes = fromStdin ? ReadAll(in) : ReadFileBytes(*options.input);
+    std::optional<std::string> bytes = ReadInput(options.input, in);
     if (!bytes) throw Failure{"cannot read " + WideToUtf8(*options.input)};
     const std::optional<CodeText> code = DecodeCodeText(*bytes);
     if (!code) throw Failure{"input is neither UTF-8 nor UTF-16 with a byte-order mark"};
     bytes.reset();
 
-    // Typical code grows sixfold into HTML; the sink grows further when needed.
-    Utf8Sink sink(code->View().size() * 8 + 4096);
-    const ConvertResult result = ConvertCode(config.Settings(), theme, language->info, code->View(),
-                                             options.lineNumbers, options.startLine, sink);
-    if (result == ConvertResult::TextBufferFailed || result == ConvertResult::TableFailed || sink.Failed())
+    Destination destination(options.output, out);
+    Utf8Sink sink(destination.File());
+    const WStringView text = code->View();
+    const ConvertResult result = ConvertPaddedCode(config.Settings(), theme, language->info, {text.data(), text.size()},
+                                                   options.lineNumbers, options.startLine, sink);
+    sink.Finish();
+    if (result == ConvertResult::TextBufferFailed || result == ConvertResult::TableFailed)
         throw Failure{"out of memory"};
-    WriteOutput(options, sink.Finish(), out);
+    if (sink.Failed() || !destination.Commit())
+        throw Failure{"cannot write " + (options.output ? WideToUtf8(*options.output) : "standard output")};
     return 0;
 }
 

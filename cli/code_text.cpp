@@ -9,7 +9,9 @@ namespace {
 // and a lone CR into CR LF.
 class LineEndWriter {
 public:
-    explicit LineEndWriter(size_t maxUnits) : units_(new char16_t[maxUnits]), out_(units_.get()) {}
+    explicit LineEndWriter(size_t maxUnits) : units_(new char16_t[maxUnits + 2]), out_(units_.get() + 1) {
+        units_[0] = 0;
+    }
     void Put(char16_t c) {
         if (c == u'\n') {
             if (!afterCr_) *out_++ = u'\r', *out_++ = u'\n';
@@ -30,7 +32,8 @@ public:
         afterCr_ = false;
     }
     CodeText Finish() {
-        const size_t size = static_cast<size_t>(out_ - units_.get());
+        *out_ = 0;
+        const size_t size = static_cast<size_t>(out_ - units_.get() - 1);
         return CodeText(std::move(units_), size);
     }
 
@@ -100,7 +103,7 @@ bool DecodeUtf8(std::string_view bytes, LineEndWriter& writer) {
 
 std::optional<CodeText> DecodeCodeText(std::string_view bytes) {
     // At most two units per byte: a LF becomes CR LF, four bytes a surrogate pair.
-    LineEndWriter writer(2 * bytes.size() + 1);
+    LineEndWriter writer(2 * bytes.size());
     bool ok;
     if (bytes.substr(0, 2) == "\xFF\xFE")
         ok = DecodeUtf16(bytes.substr(2), false, writer);

@@ -5,14 +5,15 @@
 #include <string_view>
 #include "config/wide.h"
 
-// Decoded code: a plain buffer, filled without first being cleared.
+// Decoded code in a plain buffer, filled without first being cleared, with a
+// NUL before and after it as the scanner reads code.
 class CodeText {
 public:
-    CodeText(std::unique_ptr<char16_t[]> units, size_t size) : units_(std::move(units)), size_(size) {}
-    WStringView View() const { return WStringView(units_.get(), size_); }
+    CodeText(std::unique_ptr<char16_t[]> padded, size_t size) : padded_(std::move(padded)), size_(size) {}
+    WStringView View() const { return WStringView(padded_.get() + 1, size_); }
 
 private:
-    std::unique_ptr<char16_t[]> units_;
+    std::unique_ptr<char16_t[]> padded_;
     size_t size_;
 };
 

@@ -16,6 +16,18 @@ Utf8Sink::Utf8Sink(size_t reserveBytes) {
     if (reserveBytes && !Reserve(reserveBytes)) failed_ = true;
 }
 
+// Streaming writes blocks of about this size, so the buffer stays in cache.
+static constexpr size_t kFlushBytes = 1 << 20;
+
+Utf8Sink::Utf8Sink(FILE* destination) : destination_(destination) {
+    if (!Reserve(kFlushBytes + 65536)) failed_ = true;
+}
+
+void Utf8Sink::Flush() {
+    if (size_ && std::fwrite(bytes_, 1, size_, destination_) != size_) failed_ = true;
+    size_ = 0;
+}
+
 Utf8Sink::~Utf8Sink() { std::free(bytes_); }
 
 bool Utf8Sink::Reserve(size_t needed) {
@@ -105,12 +117,17 @@ void Utf8Sink::Append(const char16_t* text, size_t length, ColorRef, bool) {
         else
             PutCodePoint(IsLow(c) ? kReplacement : c);
     }
+    if (destination_ && size_ >= kFlushBytes) Flush();
 }
 
 std::string_view Utf8Sink::Finish() {
     if (pendingHigh_ && !failed_) {
         pendingHigh_ = 0;
         PutCodePoint(kReplacement);  // room was reserved with the surrogate's chunk
+    }
+    if (destination_) {
+        Flush();
+        return {};
     }
     return std::string_view(bytes_ ? bytes_ : "", size_);
 }

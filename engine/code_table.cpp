@@ -32,6 +32,33 @@ void WriteSpacerCell(Emitter& emitter, const ThemeColor& background, WStringView
     WriteMarkup(emitter, chunk.View());
 }
 
+// The decimal text of a positive number that counts up, digit by digit.
+class LineNumber {
+public:
+    explicit LineNumber(int32_t first) {
+        Chunk text;
+        text << static_cast<long long>(first);
+        begin_ = kDigits - text.View().size();
+        std::copy(text.View().begin(), text.View().end(), digits_ + begin_);
+    }
+    WStringView View() const { return WStringView(digits_ + begin_, kDigits - begin_); }
+    void Increment() {
+        for (size_t i = kDigits; i-- > begin_;) {
+            if (digits_[i] != u'9') {
+                ++digits_[i];
+                return;
+            }
+            digits_[i] = u'0';
+        }
+        digits_[--begin_] = u'1';
+    }
+
+private:
+    static constexpr size_t kDigits = 24;
+    char16_t digits_[kDigits];
+    size_t begin_;
+};
+
 void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t startLine, int32_t lineCount) {
     const ThemeColor& background = emitter.Color(ColorRole::LineNoBkgnd);
     const ThemeColor& numbers = emitter.Color(ColorRole::LineNo);
@@ -42,9 +69,8 @@ void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t sta
     if (!FieldView(numbers.html).empty()) open << u"color:" << FieldView(numbers.html) << u"; ";
     open << u"text-align:right\">\r\n";
     WriteMarkup(emitter, open.View());
-    for (int32_t h = 1; h <= lineCount; ++h) {
-        Chunk number;
-        number << static_cast<long long>(startLine) + h - 1;
+    LineNumber number(startLine);
+    for (int32_t h = 1; h <= lineCount; ++h, number.Increment()) {
         WriteContent(emitter, number.View(), numbers.color, false);
         if (h < lineCount) WriteMarkup(emitter, u"<br/>");
         if (h % 16 == 0) WriteMarkup(emitter, u"\r\n");

@@ -59,6 +59,21 @@ static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
     WriteMarkup(emitter, tag.View());
 }
 
+// The conversion proper, over text that has a NUL before it and after it.
+static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo& language,
+                                 const char16_t* text, WStringView code, bool showLineNumbers,
+                                 WStringView startLineText, OutputSink& sink, EngineAllocator allocator) {
+    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces);
+    Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
+    WriteOpeningDiv(emitter, settings);
+    if (!WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, language, text,
+                        ParseStartLine(startLineText), CodeLineCount(code)))
+        return ConvertResult::TableFailed;
+    const bool lastLineEmpty = emitter.lastCharacter == u'\n' || emitter.lastCharacter == u'\r';
+    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n" : u"\r\n</div>\r\n");
+    return ConvertResult::Converted;
+}
+
 ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                           WStringView code, bool showLineNumbers, WStringView startLineText, OutputSink& sink,
                           EngineAllocator allocator) {
@@ -71,15 +86,16 @@ ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, 
     buffer[0] = 0;
     std::memcpy(buffer + 1, code.data(), code.size() * sizeof(char16_t));
     buffer[code.size() + 1] = 0;
-
-    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces);
-    Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
-    WriteOpeningDiv(emitter, settings);
-    const bool ok = WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, *language, buffer + 1,
-                                   ParseStartLine(startLineText), CodeLineCount(code));
+    const ConvertResult result = ConvertText(settings, theme, *language, buffer + 1, WStringView(buffer + 1, code.size()),
+                                             showLineNumbers, startLineText, sink, allocator);
     allocator.release(buffer);
-    if (!ok) return ConvertResult::TableFailed;
-    const bool lastLineEmpty = emitter.lastCharacter == u'\n' || emitter.lastCharacter == u'\r';
-    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n" : u"\r\n</div>\r\n");
-    return ConvertResult::Converted;
+    return result;
+}
+
+ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
+                                PaddedCode code, bool showLineNumbers, WStringView startLineText, OutputSink& sink) {
+    const WStringView text(code.text, TextLength(WStringView(code.text, code.length)));
+    if (!language || text.empty()) return ConvertResult::NothingToDo;
+    return ConvertText(settings, theme, *language, code.text, text, showLineNumbers, startLineText, sink,
+                       DefaultEngineAllocator());
 }

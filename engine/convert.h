@@ -35,3 +35,12 @@ int32_t ParseStartLine(WStringView text);
 ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                           WStringView code, bool showLineNumbers, WStringView startLineText, OutputSink& sink,
                           EngineAllocator allocator = DefaultEngineAllocator());
+
+// Code already laid out as the scanner reads it: text[-1] and text[length]
+// are NUL. Converts it in place, without the copy ConvertCode makes.
+struct PaddedCode {
+    const char16_t* text;
+    size_t length;
+};
+ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
+                                PaddedCode code, bool showLineNumbers, WStringView startLineText, OutputSink& sink);

@@ -31,6 +31,20 @@ void Emitter::FlushBatch() {
     batchLength = 0;
 }
 
+void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
+    if (text.empty()) return;
+    emitter.lastCharacter = text.back();
+    if (emitter.batching) {
+        if (text.size() > Emitter::kBatchLength - emitter.batchLength) emitter.FlushBatch();
+        if (text.size() <= Emitter::kBatchLength) {
+            std::memcpy(emitter.batch + emitter.batchLength, text.data(), text.size() * sizeof(char16_t));
+            emitter.batchLength += text.size();
+            return;
+        }
+    }
+    emitter.sink->Append(text.data(), text.size(), color, bold);
+}
+
 Chunk& Chunk::operator<<(long long value) {
     char16_t digits[24];
     char16_t* const end = digits + 24;
@@ -44,9 +58,8 @@ Chunk& Chunk::operator<<(long long value) {
 
 // An empty colour text opens `<span style="color:">` after another span and
 // nothing when none is open; either way no span counts as open afterwards.
-void SwitchSpan(Emitter& emitter, ColorRole role) {
+void OpenSpan(Emitter& emitter, ColorRole role) {
     const Emitter::SpanTag& span = emitter.spanTags[static_cast<int>(role)];
-    if (span.colour == emitter.openSpan) return;
     if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>");
     emitter.openSpan = span.colour;
     WriteMarkup(emitter, span.tag.View());

@@ -3,7 +3,6 @@
 // display colour, and the one coloured span that may be open in the code cell.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include "config/color.h"
 #include "config/wide.h"
 #include "engine/output_sink.h"
@@ -82,22 +81,27 @@ struct Emitter {
     const ThemeColor& Color(ColorRole role) const { return (*theme)[role]; }
 };
 
+// Chunks that do not fit the batch, or go to a sink that keeps attributes.
+void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold);
+
 inline void WriteContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
-    if (text.empty()) return;
-    emitter.lastCharacter = text.back();
-    if (emitter.batching) {
-        if (text.size() > Emitter::kBatchLength - emitter.batchLength) emitter.FlushBatch();
-        if (text.size() <= Emitter::kBatchLength) {
-            std::memcpy(emitter.batch + emitter.batchLength, text.data(), text.size() * sizeof(char16_t));
-            emitter.batchLength += text.size();
-            return;
-        }
+    // Most chunks are short words and markup: joined inline, without a call.
+    if (emitter.batching && text.size() <= 16 && text.size() <= Emitter::kBatchLength - emitter.batchLength) {
+        if (text.empty()) return;
+        char16_t* out = emitter.batch + emitter.batchLength;
+        for (size_t i = 0; i < text.size(); ++i) out[i] = text[i];
+        emitter.batchLength += text.size();
+        emitter.lastCharacter = text.back();
+        return;
     }
-    emitter.sink->Append(text.data(), text.size(), color, bold);
+    WriteChunk(emitter, text, color, bold);
 }
 inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
 // Opens a span in the role's HTML colour unless that very colour is open.
-void SwitchSpan(Emitter& emitter, ColorRole role);
+void OpenSpan(Emitter& emitter, ColorRole role);
+inline void SwitchSpan(Emitter& emitter, ColorRole role) {
+    if (emitter.spanTags[static_cast<int>(role)].colour != emitter.openSpan) OpenSpan(emitter, role);
+}
 void CloseSpan(Emitter& emitter);
 // The open span colour becomes empty without writing anything.
 inline void ForgetOpenSpan(Emitter& emitter) { emitter.openSpan = -1; }

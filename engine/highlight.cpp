@@ -233,8 +233,8 @@ bool ScanCommentOrString(Scanner& scanner) {
 
 size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer) {
     size_t length = 0;
-    while (length < kMaxWordLength && !classes.IsDelimiter(position[length])) ++length;
-    std::memcpy(wordBuffer, position, length * sizeof(char16_t));
+    for (char16_t c; length < kMaxWordLength && !classes.IsDelimiter(c = position[length]); ++length)
+        wordBuffer[length] = c;
     wordBuffer[length] = 0;
     return length;
 }

@@ -114,9 +114,11 @@ TEST_F(Cli, ErrorsExitWithStatusTwoAndOneLine) {
 
 TEST_F(Cli, WritesTheOutputFileWhole) {
     const WString target = Temp("lumatype_cli_test_whole.html");
+    std::ofstream(std::filesystem::path(target), std::ios::binary) << "an older, longer output that is replaced";
     ASSERT_EQ(Run({u"-o", target, u"--start", u"5"}, "a\n"), 0) << errors;
     std::ifstream file(std::filesystem::path(target), std::ios::binary);
     const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(html.rfind("<div", 0), 0u);
     EXPECT_NE(html.find(">\r\n5\r\n</td>"), std::string::npos);
     EXPECT_TRUE(output.empty());
     file.close();

@@ -74,6 +74,20 @@ TEST_F(Convert, StartLineReadsLikeWcstol) {
         << "numbers past the 32-bit range keep counting";
 }
 
+TEST_F(Convert, PaddedCodeConvertsLikeAPaneText) {
+    const std::u16string code = u"int a; // x\r\n\r\n";
+    Run(code, true, u"9");
+    const std::string copied = Html();
+    const std::u16string padded = u'\0' + code + u'\0';
+    RecordingSink sink;
+    EXPECT_EQ(ConvertPaddedCode(settings_, theme_, &language_.Info(), {padded.data() + 1, code.size()}, true, u"9",
+                                sink),
+              ConvertResult::Converted);
+    EXPECT_EQ(sink.Html(), copied);
+    EXPECT_EQ(ConvertPaddedCode(settings_, theme_, &language_.Info(), {padded.data() + 1, 0}, true, u"9", sink),
+              ConvertResult::NothingToDo);
+}
+
 TEST_F(Convert, NothingToDoWithoutLanguageOrCode) {
     RecordingSink sink;
     EXPECT_EQ(ConvertCode(settings_, theme_, nullptr, u"a", true, u"1", sink), ConvertResult::NothingToDo);
