@@ -173,6 +173,21 @@ TEST(Highlight, LoneCarriageReturnsNeverSkipTheEnd) {
     EXPECT_EQ(block.Run(u"/*a\r", 5), (std::vector<WString>{kCommentSpan, u"/*a", u"<br/>\r\n"}));
 }
 
+TEST(Highlight, SpecialCharactersAreReplacedEverywhere) {
+    SpecialChars* table = CreateSpecialChars(1, 2);
+    SetSpecialCharItem(table->rows[0], u"<,&lt;");
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info(), table, 4);
+    EXPECT_EQ(run.Run(u"a<b \"<  \t\" // <\r\n", 1),
+              (std::vector<WString>{u"a", kSeperatorSpan, u"&lt;", u"</span>", u"b", u" ", kStringSpan,
+                                    u"\"&lt; &nbsp;&nbsp;&nbsp;&nbsp;&nbsp;\"", u" ", u"</span>", kCommentSpan, u"// &lt;",
+                                    u"\r\n"}));
+    TestLanguage noDelimiters("[LanguageInfo]\nDelimiters= \n");
+    Highlight word(noDelimiters.Info(), table, 2);
+    EXPECT_EQ(word.Run(u"x<y", 1), (std::vector<WString>{u"x&lt;y"}));
+    FreeSpecialChars(table);
+}
+
 TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
     TestLanguage c(kCLikeDefinition);
     const CharClasses classes(c.Info());
