@@ -26,8 +26,11 @@ static int LineCommentCount(const LanguageInfo& language) {
     return std::clamp(language.lineCommentCount, 0, kLineCommentSlots);
 }
 
-CharClasses::CharClasses(const LanguageInfo& language) {
+CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
     ascii_[0] = kDelimiter;  // the end of the text ends every word
+    for (char16_t c = 1; c < 128; ++c)
+        if (escapes.Find(c).text) ascii_[c] |= kEscaped;
+    wideEscapes_ = escapes.HasWideRows();
     for (char16_t c : FieldView(language.delimiters)) Mark(c, kDelimiter, wideDelimiters_);
     for (char16_t c : FieldView(language.seperators)) Mark(c, kSeperator, wideSeperators_);
     for (int i = 0; i < LineCommentCount(language); ++i) {
@@ -231,11 +234,15 @@ bool ScanCommentOrString(Scanner& scanner) {
     return false;
 }
 
-size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer) {
+size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer, bool& mayEscape) {
     size_t length = 0;
-    for (char16_t c; length < kMaxWordLength && !classes.IsDelimiter(c = position[length]); ++length)
+    bool escapes = false;
+    for (char16_t c; length < kMaxWordLength && !classes.IsDelimiter(c = position[length]); ++length) {
         wordBuffer[length] = c;
+        escapes |= classes.MayEscape(c);
+    }
     wordBuffer[length] = 0;
+    mayEscape = escapes;
     return length;
 }
 
@@ -268,7 +275,7 @@ static ColorRole KeywordRole(int keywordClass) {
     return static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass);
 }
 
-static bool WriteWord(Scanner& scanner, WStringView word) {
+static bool WriteWord(Scanner& scanner, WStringView word, bool mayEscape) {
     Emitter& emitter = scanner.emitter;
     const KeywordMatch match =
         scanner.keywords.MayMatch(word) ? FindKeyword(&scanner.language, word) : KeywordMatch{false, 0};
@@ -286,7 +293,12 @@ static bool WriteWord(Scanner& scanner, WStringView word) {
         scanner.lastColour = kPlainColor;
         scanner.lastKind = TokenKind::Plain;
     }
-    if (!WriteEscaped(scanner, word, scanner.position[-1], scanner.lastColour)) return false;
+    // A word that escaping leaves alone needs 2 x (length + 1) bytes: within
+    // the escape buffer's first size, so no growth can fail and it is written as is.
+    if (!mayEscape && 2 * (word.size() + 1) <= kInitialEscapeBytes)
+        WriteContent(emitter, word, scanner.lastColour, true);
+    else if (!WriteEscaped(scanner, word, scanner.position[-1], scanner.lastColour))
+        return false;
     scanner.atLineStart = false;
     scanner.position += word.size();
     return true;
@@ -340,14 +352,15 @@ static void WriteSingleCharacter(Scanner& scanner) {
 bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_t* text, int32_t lineCount,
                    ScanBuffers& buffers) {
     if (!*text) return true;
-    const CharClasses classes(language);
+    const CharClasses classes(language, *emitter.escapes);
     const KeywordFilter keywords(language);
     Scanner scanner{emitter,     language, classes, keywords, buffers, text, 1, lineCount, true, TokenKind::Plain,
                     kPlainColor};
     while (scanner.lineIndex <= scanner.lineCount) {
-        if (!ScanCommentOrString(scanner)) {
-            const size_t length = SplitWord(scanner.position, classes, buffers.word);
-            if (length && !WriteWord(scanner, WStringView(buffers.word, length))) return false;
+        if (!classes.MayOpen(*scanner.position) || !ScanCommentOrString(scanner)) {
+            bool mayEscape;
+            const size_t length = SplitWord(scanner.position, classes, buffers.word, mayEscape);
+            if (length && !WriteWord(scanner, WStringView(buffers.word, length), mayEscape)) return false;
             switch (*scanner.position) {
                 case 0: return true;
                 case u' ': WriteBlank(scanner); break;

@@ -24,8 +24,10 @@ struct ScanBuffers {
 // words, get the separator colour, or may open a comment or string literal.
 class CharClasses {
 public:
-    explicit CharClasses(const LanguageInfo& language);
+    CharClasses(const LanguageInfo& language, const EscapeTable& escapes);
     bool IsDelimiter(char16_t c) const { return c < 128 ? (ascii_[c] & kDelimiter) : wideDelimiters_.Contains(c); }
+    // Whether escaping may replace c (a row of the special characters has it).
+    bool MayEscape(char16_t c) const { return c < 128 ? (ascii_[c] & kEscaped) : wideEscapes_; }
     bool IsSeperator(char16_t c) const { return c < 128 ? (ascii_[c] & kSeperator) : wideSeperators_.Contains(c); }
     bool MayOpen(char16_t c) const {
         return c < 128 ? (ascii_[c] & kOpener) : (everyCharacterOpens_ || wideOpeners_.Contains(c));
@@ -39,12 +41,13 @@ private:
         bool Contains(char16_t c) const;
         void Add(char16_t c);
     };
-    enum : uint8_t { kDelimiter = 1, kSeperator = 2, kOpener = 4 };
+    enum : uint8_t { kDelimiter = 1, kSeperator = 2, kOpener = 4, kEscaped = 8 };
     void Mark(char16_t c, uint8_t flag, WideSet& wide);
 
     uint8_t ascii_[128] = {};
     WideSet wideDelimiters_ = {}, wideSeperators_ = {}, wideOpeners_ = {};
     bool everyCharacterOpens_ = false;
+    bool wideEscapes_ = false;
 };
 
 // A necessary condition for FindKeyword, built once per conversion: the word's
@@ -94,5 +97,5 @@ const char16_t* EmitString(Scanner& scanner, const char16_t* position, int strin
 
 // Copies the run of non-delimiters at position, at most 4095 characters, into
 // the word buffer and returns its length; position[length] is the stop
-// character.
-size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer);
+// character. mayEscape tells whether escaping may change the word.
+size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer, bool& mayEscape);

@@ -47,6 +47,7 @@ public:
         const char16_t* text;
         int32_t length;
     };
+    bool HasWideRows() const { return hasWideRows_; }
     // The first row's replacement for c; text is null when no row has c.
     Replacement Find(char16_t c) const {
         if (c < 128) return ascii_[c];

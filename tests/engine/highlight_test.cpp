@@ -190,17 +190,20 @@ TEST(Highlight, SpecialCharactersAreReplacedEverywhere) {
 
 TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
     TestLanguage c(kCLikeDefinition);
-    const CharClasses classes(c.Info());
+    const EscapeTable escapes(nullptr, 2);
+    const CharClasses classes(c.Info(), escapes);
     char16_t word[kWordBufferLength];
-    EXPECT_EQ(SplitWord(u"abc(d", classes, word), 3u);
+    bool mayEscape = true;
+    EXPECT_EQ(SplitWord(u"abc(d", classes, word, mayEscape), 3u);
     EXPECT_EQ(WString(word), u"abc");
-    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, word), 2u);
-    EXPECT_EQ(SplitWord(u" x", classes, word), 0u);
+    EXPECT_FALSE(mayEscape);
+    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, word, mayEscape), 2u);
+    EXPECT_EQ(SplitWord(u" x", classes, word, mayEscape), 0u);
     EXPECT_EQ(word[0], 0);
 
     TestLanguage wide("[LanguageInfo]\nDelimiters=\xA3\xAC\nSeperators=\xA3\xAC\n");
-    const CharClasses wideClasses(wide.Info());
-    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, word), 1u);
+    const CharClasses wideClasses(wide.Info(), escapes);
+    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, word, mayEscape), 1u);
     EXPECT_TRUE(wideClasses.IsSeperator(u'\uFF0C'));
 }
 
