@@ -9,6 +9,12 @@ namespace {
 
 bool HasLineBreak(WStringView s) { return s.find_first_of(u"\r\n") != WStringView::npos; }
 
+// A written value loses its leading blanks, line breaks among them.
+WStringView TrimLeadingSpace(WStringView s) {
+    while (!s.empty() && IsProfileSpace(s.front())) s.remove_prefix(1);
+    return s;
+}
+
 // Copies a value the way the platform does: one pair of enclosing quotes
 // (double or single) is dropped. When the value had to be cut, the platform
 // leaves the opening-quote-less text cut, and when it exactly fills the buffer
@@ -59,6 +65,14 @@ int32_t ParseProfileInteger(WStringView s) {
 }  // namespace
 
 
+bool ProfileEntryIsWritable(const char16_t* section, const char16_t* key, const char16_t* value) {
+    if (!section || !key || !value) return false;
+    WStringView keyName = TrimProfileSpace(key);
+    return !HasLineBreak(TrimProfileSpace(section)) && !HasLineBreak(keyName) &&
+           !HasLineBreak(TrimLeadingSpace(value)) && keyName.find(u'=') == WStringView::npos &&
+           (keyName.empty() || keyName[0] != u'[');
+}
+
 uint32_t PortableProfileGetString(const char16_t* section, const char16_t* key,
                                   const char16_t* defaultValue, char16_t* buffer, uint32_t size,
                                   const char16_t* file) {
@@ -81,14 +95,10 @@ int32_t PortableProfileGetInt(const char16_t* section, const char16_t* key, int3
 
 bool PortableProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
                                 const char16_t* file) {
-    if (!section || !key || !value) return false;  // deleting keys or sections is not supported
-    WStringView sectionName = TrimProfileSpace(section), keyName = TrimProfileSpace(key), text = value;
-    while (!text.empty() && IsProfileSpace(text.front())) text.remove_prefix(1);
-    // Text that would read back as other lines, another key or a section
-    // header is refused rather than written.
-    if (HasLineBreak(sectionName) || HasLineBreak(keyName) || HasLineBreak(text) ||
-        keyName.find(u'=') != WStringView::npos || (!keyName.empty() && keyName[0] == u'['))
-        return false;
+    // Deleting keys or sections (a null key or value) is not supported.
+    if (!ProfileEntryIsWritable(section, key, value)) return false;
+    WStringView sectionName = TrimProfileSpace(section), keyName = TrimProfileSpace(key);
+    WStringView text = TrimLeadingSpace(value);
 
     ProfileDocument profile = ProfileDocument::Load(file);
     WString keyLine(keyName);

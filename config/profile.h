@@ -12,9 +12,14 @@ uint32_t ProfileGetString(const char16_t* section, const char16_t* key, const ch
 // GetPrivateProfileIntW.
 int32_t ProfileGetInt(const char16_t* section, const char16_t* key, int32_t defaultValue,
                       const char16_t* file);
-// WritePrivateProfileStringW (value non-null).
+// WritePrivateProfileStringW (value non-null). Refuses, writing nothing, an
+// entry that ProfileEntryIsWritable rejects.
 bool ProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
                         const char16_t* file);
+// Whether an entry would be written as one line that reads back as itself:
+// no line break in section, key or value, no '=' in the key and no key that
+// starts like a section header.
+bool ProfileEntryIsWritable(const char16_t* section, const char16_t* key, const char16_t* value);
 
 // The portable implementation, available in both builds (the Windows build
 // compares it with the real functions).

@@ -17,5 +17,7 @@ int32_t ProfileGetInt(const char16_t* section, const char16_t* key, int32_t defa
 
 bool ProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
                         const char16_t* file) {
+    // The platform would write such text as it stands and read back other lines.
+    if (!ProfileEntryIsWritable(section, key, value)) return false;
     return WritePrivateProfileStringW(W(section), W(key), W(value), W(file)) != FALSE;
 }

@@ -172,7 +172,10 @@ TEST_F(ProfileTest, WritesAwkwardFilesSoundly) {
     EXPECT_FALSE(Put(guarded, u"A", u"a=b", u"c"));
     EXPECT_FALSE(Put(guarded, u"A", u"[B]", u"c"));
     EXPECT_FALSE(Put(guarded, u"A\r\nB", u"k", u"c"));
+    EXPECT_FALSE(ProfileWriteString(u"A", u"x", u"1\r\n[Evil]", guarded.c_str()));  // the platform's too
     EXPECT_EQ(Bytes(guarded), "[A]\nx=1\n");
+    EXPECT_TRUE(Put(guarded, u"A", u"x", u" \r\n 2"));  // leading blanks, breaks among them, are dropped
+    EXPECT_EQ(Bytes(guarded), "[A]\nx=2\n");
     EXPECT_FALSE(Put(Path("no/such/dir.ini"), u"A", u"x", u"1"));
 }
 
