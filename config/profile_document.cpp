@@ -59,7 +59,6 @@ WStringView TrimProfileSpace(WStringView s) {
     return s;
 }
 
-
 ProfileDocument::ProfileDocument(std::string bytes) : original_(std::move(bytes)) {
     const std::string& b = original_;
     if (b.compare(0, 3, "\xEF\xBB\xBF") == 0) {
