@@ -96,6 +96,8 @@ ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& t
                                 PaddedCode code, bool showLineNumbers, WStringView startLineText, OutputSink& sink) {
     const WStringView text(code.text, TextLength(WStringView(code.text, code.length)));
     if (!language || text.empty()) return ConvertResult::NothingToDo;
+    // The same limit as for the pane's text, which must fit one allocation.
+    if (2 * static_cast<uint64_t>(text.size()) + 4 > UINT32_MAX) return ConvertResult::TextBufferFailed;
     return ConvertText(settings, theme, *language, code.text, text, showLineNumbers, startLineText, sink,
                        DefaultEngineAllocator());
 }
