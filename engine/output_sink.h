@@ -26,8 +26,6 @@ public:
     void Append(const char16_t* text, size_t length, ColorRef color, bool bold) override;
     bool KeepsTextOnly() const override { return true; }
 
-    const char16_t* Data() const { return data_; }
-    size_t Size() const { return size_; }
     WStringView View() const { return WStringView(data_ ? data_ : u"", size_); }
     bool Failed() const { return failed_; }
 

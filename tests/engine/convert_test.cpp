@@ -115,9 +115,15 @@ TEST_F(Convert, FailuresLeaveWhatTheyLeave) {
     EXPECT_EQ(Html().find("</div>"), std::string::npos);
 }
 
-TEST_F(Convert, StatusTextsAreTheProgramsOwn) {
-    EXPECT_EQ(WideToUtf8(kConvertedStatus), "代码转换已完成。");
-    EXPECT_EQ(WideToUtf8(kTableFailedMessage), "转换无法完成，大概是因为内存严重不足！");
+TEST_F(Convert, TextOnlySinksGetTheSameHtmlInBatches) {
+    std::u16string code;
+    for (int i = 0; i < 300; ++i) code += u"int x = 1; /* \t<&> */ \"s\\\"\" // c\r\n";
+    code += u"/* " + std::u16string(20000, u'z') + u" */";
+    Run(code, true, u"3");
+    StringSink joined;
+    ASSERT_EQ(ConvertCode(settings_, theme_, &language_.Info(), code, true, u"3", joined), ConvertResult::Converted);
+    EXPECT_FALSE(joined.Failed());
+    EXPECT_EQ(WideToUtf8(joined.View()), Html());
 }
 
 }  // namespace
