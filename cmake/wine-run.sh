@@ -13,11 +13,15 @@ export WINEPREFIX="${LUMATYPE_WINEPREFIX:-$tree/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG="${LUMATYPE_WINE_LANG:-zh_CN.UTF-8}"
-if [ ! -d "$WINEPREFIX" ]; then
-    mkdir -p "$(dirname "$WINEPREFIX")"
-    # Serialise prefix creation: ctest may start several programs at once.
-    ( flock 9; [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true ) 9>"$tree/.wineprefix.lock"
-fi
+mkdir -p "$(dirname "$WINEPREFIX")"
+# Serialise prefix creation: ctest may start several programs at once.
+# Unmanaged windows: Wine draws their frames itself and does not wait for a
+# window manager (Xvfb has none) each time a top-level window appears.
+( flock 9
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      wineboot -i >/dev/null 2>&1 || true
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+  fi ) 9>"$tree/.wineprefix.lock"
 # Wine's background processes (wineserver, services, explorer) outlive the
 # program; started from here they would inherit our stdout and keep ctest
 # waiting for it to close. Start them detached first; later runs reuse them.

@@ -11,9 +11,6 @@ export LUMATYPE_WINEPREFIX="$(cd "$(dirname "$exe")/.." && pwd)/wineprefix"
 if [ -n "${DISPLAY:-}" ]; then exec "$runner" "$exe"; fi
 
 show_and_shoot() {
-    # Xvfb has no window manager: let Wine draw captions and frames itself so
-    # the screenshot shows the window as a user sees it.
-    "$runner" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     "$runner" "$exe" &
     local pid=$!
     local win=
