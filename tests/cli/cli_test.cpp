@@ -6,6 +6,7 @@
 #include <fstream>
 #include "cli/code_text.h"
 #include "cli/utf8_sink.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -66,9 +67,6 @@ protected:
         std::fclose(file);
         return text;
     }
-    static WString Temp(const char* name) {
-        return (std::filesystem::temp_directory_path() / name).u16string();
-    }
     std::string output, errors;
 };
 
@@ -80,18 +78,17 @@ TEST_F(Cli, ConvertsStandardInputWithTheDefaultLanguage) {
 }
 
 TEST_F(Cli, ChoosesTheLanguageByExtensionOrName) {
-    const WString path = Temp("lumatype_cli_test.sql");
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << "select 1\n";
+    const TempFile source("lumatype_cli_test", ".sql", "select 1\n");
+    const WString& path = source.Path();
     ASSERT_EQ(Run({path}), 0) << errors;
     EXPECT_NE(output.find(">select </span>"), std::string::npos) << "case-insensitive SQL keywords";
     ASSERT_EQ(Run({u"--lang", u"c/C++", path}), 0) << errors;
     EXPECT_EQ(output.find(">select </span>"), std::string::npos);
-    std::filesystem::remove(std::filesystem::path(path));
 }
 
 TEST_F(Cli, ErrorsExitWithStatusTwoAndOneLine) {
-    const WString target = Temp("lumatype_cli_test_out.html");
-    std::filesystem::remove(std::filesystem::path(target));
+    const TempFile outputFile("lumatype_cli_test_out", ".html");
+    const WString& target = outputFile.Path();
     const std::vector<std::vector<WString>> failures = {
         {u"--lang", u"Cobol", u"-o", target, u"-"},
         {u"--theme", u"9", u"-o", target},
@@ -107,22 +104,19 @@ TEST_F(Cli, ErrorsExitWithStatusTwoAndOneLine) {
         EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
         EXPECT_TRUE(output.empty());
     }
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(target))) << "no partial output";
+    EXPECT_FALSE(std::filesystem::exists(outputFile.FilesystemPath())) << "no partial output";
     EXPECT_EQ(Run({u"-o", target}, "\xD6\xD0\n"), kCliExitError);
     EXPECT_NE(errors.find("UTF-8"), std::string::npos);
 }
 
 TEST_F(Cli, WritesTheOutputFileWhole) {
-    const WString target = Temp("lumatype_cli_test_whole.html");
-    std::ofstream(std::filesystem::path(target), std::ios::binary) << "an older, longer output that is replaced";
-    ASSERT_EQ(Run({u"-o", target, u"--start", u"5"}, "a\n"), 0) << errors;
-    std::ifstream file(std::filesystem::path(target), std::ios::binary);
+    const TempFile target("lumatype_cli_test_whole", ".html", "an older, longer output that is replaced");
+    ASSERT_EQ(Run({u"-o", target.Path(), u"--start", u"5"}, "a\n"), 0) << errors;
+    std::ifstream file(target.FilesystemPath(), std::ios::binary);
     const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_EQ(html.rfind("<div", 0), 0u);
     EXPECT_NE(html.find(">\r\n5\r\n</td>"), std::string::npos);
     EXPECT_TRUE(output.empty());
-    file.close();
-    std::filesystem::remove(std::filesystem::path(target));
 }
 
 TEST_F(Cli, ListsLanguagesAndThemes) {

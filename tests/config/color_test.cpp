@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 #include "config/color.h"
 #include "config/file_io.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -44,21 +44,16 @@ TEST(ParseColorValue, ScansRgbLikeTheOriginal) {
 
 class ThemeFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        path_ = std::filesystem::temp_directory_path() / ("lumatype_theme_" + std::to_string(std::random_device()()));
-    }
-    void TearDown() override { std::filesystem::remove(path_); }
-
     ColorTheme Load(const std::string& content) {
-        EXPECT_TRUE(WriteFileBytes(path_.u16string(), content));
+        EXPECT_TRUE(WriteFileBytes(file_.Path(), content));
         ColorTheme theme;
-        CopyToField(theme.file, path_.u16string());
+        CopyToField(theme.file, file_.Path());
         for (ThemeColor& c : theme.colors) c = ThemeColor{{u'x', 0}, 0x123456};  // must be cleared
         LoadColorTheme(&theme);
         return theme;
     }
 
-    std::filesystem::path path_;
+    TempFile file_{"lumatype_theme", ".ini"};
 };
 
 TEST_F(ThemeFile, InheritsKeywordAndStringColoursOnly) {
@@ -90,9 +85,9 @@ TEST_F(ThemeFile, MissingFileOrBorderGivesTheGreyBorder) {
     EXPECT_EQ(WString(theme[ColorRole::Border].html), u"#A0A0A0");
     EXPECT_EQ(theme[ColorRole::Border].color, MakeRgb(160, 160, 160));
 
-    std::filesystem::remove(path_);
+    std::filesystem::remove(file_.FilesystemPath());
     ColorTheme missing;
-    CopyToField(missing.file, path_.u16string());
+    CopyToField(missing.file, file_.Path());
     LoadColorTheme(&missing);
     for (int i = 0; i < kColorRoleCount - 1; ++i) {
         EXPECT_EQ(missing.colors[i].html[0], 0) << i;

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "config/file_io.h"
 #include "config/profile.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -15,18 +14,8 @@ std::string Raw(const char (&text)[N]) { return std::string(text, N - 1); }
 
 class ProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / ("lumatype_profile_" + std::to_string(std::random_device()()));
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    WString Path(const char* name = "test.ini") const { return (dir_ / name).u16string(); }
-    WString Write(const std::string& bytes, const char* name = "test.ini") const {
-        WString path = Path(name);
-        EXPECT_TRUE(WriteFileBytes(path, bytes));
-        return path;
-    }
+    WString Path(const char* name = "test.ini") const { return dir_.Path(name); }
+    WString Write(const std::string& bytes, const char* name = "test.ini") const { return dir_.Write(name, bytes); }
     std::string Bytes(const WString& path) const { return ReadFileBytes(path).value_or("<missing>"); }
 
     static WString Get(const WString& path, const char16_t* section, const char16_t* key,
@@ -43,7 +32,7 @@ protected:
         return PortableProfileWriteString(section, key, value, path.c_str());
     }
 
-    std::filesystem::path dir_;
+    TempDir dir_{"lumatype_profile"};
 };
 
 TEST_F(ProfileTest, FindsSectionsAndKeysLikeThePlatform) {

@@ -1,25 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "app/helpers.h"
 #include "config/file_io.h"
 #include "config/settings.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        tag_ = std::to_string(std::random_device()());
-        ini_ = std::filesystem::temp_directory_path() / ("lumatype_settings_" + tag_ + ".ini");
         settings_ = AppSettings{};
-        CopyToField(settings_.iniPath, ini_.u16string());
+        CopyToField(settings_.iniPath, ini_.Path());
     }
     void TearDown() override {
-        std::filesystem::remove(ini_);
         if (!themeName_.empty()) std::filesystem::remove(ProgramDirectory() + u"/" + themeName_);
     }
 
@@ -29,8 +26,7 @@ protected:
         ReadActiveTheme(settings_, theme_);
     }
 
-    std::string tag_;
-    std::filesystem::path ini_;
+    TempFile ini_{"lumatype_settings", ".ini"};
     AppSettings settings_;
     ColorTheme theme_{};
     WString themeName_;
@@ -52,7 +48,7 @@ TEST_F(SettingsTest, MissingIniGivesTheDefaults) {
 }
 
 TEST_F(SettingsTest, ReadsValuesCutToTheirFields) {
-    themeName_ = Utf8ToWide("lumatype_theme_" + tag_ + ".ini");
+    themeName_ = Utf8ToWide(UniqueFileName("lumatype_theme", ".ini"));
     ASSERT_TRUE(WriteFileBytes(ProgramDirectory() + u"\\" + themeName_, "[Text]\r\nHtml=#DCDCDC\r\nReal=#DCDCDC\r\n"));
     std::string family(300, 'f');
     ASSERT_TRUE(WriteFileBytes(settings_.iniPath,

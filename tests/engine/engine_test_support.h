@@ -1,9 +1,6 @@
 #pragma once
 // Shared fixtures of the engine tests: a sink that records every chunk, a
 // theme with distinct colours and languages parsed from definition text.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 #include "app/helpers.h"
@@ -11,6 +8,7 @@
 #include "config/wide.h"
 #include "engine/language.h"
 #include "engine/output_sink.h"
+#include "tests/support/temp_file.h"
 
 struct RecordedChunk {
     WString text;
@@ -55,31 +53,31 @@ inline ColorTheme DistinctTheme() {
     return theme;
 }
 
-// A language parsed from definition text, freed with the object.
+// A language parsed from definition text; the file and the keyword store go
+// with the object.
 class TestLanguage {
 public:
-    explicit TestLanguage(const std::string& definition) : info_{} {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("lumatype_engine_test_" + std::to_string(serial++) + ".lang");
-        std::ofstream(path_, std::ios::binary) << definition;
-        CopyToField(info_.filePath, WStringView(path_.u16string()));
+    explicit TestLanguage(const std::string& definition) : file_("lumatype_language", ".lang", definition), info_{} {
+        CopyToField(info_.filePath, WStringView(file_.Path()));
         info_.enabled = 1;
-        ParseLanguageFile(&info_);
+        result_ = ParseLanguageFile(&info_);
     }
-    ~TestLanguage() {
-        MEM_Free(info_.keywords);
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    TestLanguage(const TestLanguage&) = delete;
-    TestLanguage& operator=(const TestLanguage&) = delete;
+    ~TestLanguage() { MEM_Free(info_.keywords); }
+
+    int Result() const { return result_; }
     const LanguageInfo& Info() const { return info_; }
     LanguageInfo& Info() { return info_; }
+    // The class the word is found in, or -1.
+    int ClassOf(WStringView word) const {
+        KeywordMatch match = FindKeyword(&info_, word);
+        return match.found ? match.keywordClass : -1;
+    }
+    WString Slot(int index) const { return WString(info_.keywords + index * info_.keywordStride); }
 
 private:
-    std::filesystem::path path_;
+    TempFile file_;
     LanguageInfo info_;
+    int result_ = 0;
 };
 
 // A C-like language: line and block comments, two string classes with a

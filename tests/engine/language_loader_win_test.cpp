@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
-#include "config/file_io.h"
 #include "engine/language_combo_win.h"
 #include "engine/language_registry.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -21,6 +20,13 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 1;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A language large enough that loading it takes a while.
+std::string ManyWords() {
+    std::string bytes = "[LanguageInfo]\r\nEscapeChar=\\\r\n[w]\r\n";
+    for (int i = 0; i < 20000; ++i) bytes += "word" + std::to_string(i) + (i % 16 == 15 ? "\r\n" : " ");
+    return bytes;
 }
 
 class LanguageLoaderWinTest : public testing::Test {
@@ -37,21 +43,15 @@ protected:
         param = {-1, window_, WM_LANGUAGES_LOADED};
         loadedMessages = 0;
 
-        path_ = std::filesystem::temp_directory_path() / "lumatype_loader_win.lang";
-        std::string bytes = "[LanguageInfo]\r\nEscapeChar=\\\r\n[w]\r\n";
-        for (int i = 0; i < 20000; ++i) bytes += "word" + std::to_string(i) + (i % 16 == 15 ? "\r\n" : " ");
-        ASSERT_TRUE(WriteFileBytes(path_.u16string(), bytes));
         languageTable = CreateLanguageTable(1);
         ASSERT_NE(languageTable, nullptr);
         languageTable->records[0].enabled = 1;
-        CopyToField(languageTable->records[0].filePath, path_.u16string());
+        CopyToField(languageTable->records[0].filePath, language_.Path());
         languagesLoaded = 0;
     }
     void TearDown() override {
         ReleaseLanguages();
         DestroyWindow(window_);
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
     }
     // Pumps messages until the loader's message arrived or five seconds passed.
     void PumpUntilLoaded() {
@@ -67,7 +67,7 @@ protected:
 
 private:
     HWND window_ = nullptr;
-    std::filesystem::path path_;
+    TempFile language_{"lumatype_loader_win", ".lang", ManyWords()};
 };
 
 TEST_F(LanguageLoaderWinTest, MessageHandlerClosesTheHandle) {
@@ -121,12 +121,11 @@ TEST_F(LanguageLoaderWinTest, FillsARealComboBox) {
     HWND combo = CreateWindowExW(0, L"ComboBox", L"", CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0, 0, 100, 100,
                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(combo, nullptr);
-    std::filesystem::path ini = std::filesystem::temp_directory_path() / "lumatype_loader_win.ini";
-    ASSERT_TRUE(WriteFileBytes(ini.u16string(),
-                               "[Languages]\r\nCount=3\r\nDefault=go\r\nItem1=C\r\nEnabled2=0\r\n"
-                               "Item2=Java\r\nItem3=Go\r\n"));
+    const TempFile ini("lumatype_loader_win", ".ini",
+                       "[Languages]\r\nCount=3\r\nDefault=go\r\nItem1=C\r\nEnabled2=0\r\n"
+                       "Item2=Java\r\nItem3=Go\r\n");
     WindowLanguageCombo languages(combo);
-    int position = RegisterLanguages(ini.u16string().c_str(), languages, &param);
+    int position = RegisterLanguages(ini.Path().c_str(), languages, &param);
     SelectDefaultLanguage(languages, position);
     EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
@@ -138,8 +137,6 @@ TEST_F(LanguageLoaderWinTest, FillsARealComboBox) {
     EXPECT_EQ(loadedMessages, 1);
     EXPECT_EQ(loaderThread, nullptr);
     DestroyWindow(combo);
-    std::error_code ignored;
-    std::filesystem::remove(ini, ignored);
 }
 
 }  // namespace

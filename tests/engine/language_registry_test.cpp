@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/helpers.h"
-#include "config/file_io.h"
+#include "tests/support/temp_file.h"
 #ifndef _WIN32
 #include "engine/language_loader_native.h"
 #endif
@@ -36,36 +35,24 @@ public:
     int selected = -1;
 };
 
-std::filesystem::path TempFile(const std::string& name, const std::string& bytes) {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / ("lumatype_registry_" + name);
-    EXPECT_TRUE(WriteFileBytes(path.u16string(), bytes));
-    return path;
-}
-
 class LanguageRegistryTest : public testing::Test {
 protected:
     void TearDown() override {
         ReleaseLanguages();
         EXPECT_EQ(languageTable, nullptr);
         EXPECT_EQ(loaderThread, nullptr);
-        std::error_code ignored;
-        for (const auto& path : files_) std::filesystem::remove(path, ignored);
     }
     // Registers the languages of an INI file with the given content.
     int Register(const std::string& ini) {
-        files_.push_back(TempFile("test.ini", ini));
-        return RegisterLanguages(files_.back().u16string().c_str(), combo, &param);
+        return RegisterLanguages(files_.Write("test.ini", ini).c_str(), combo, &param);
     }
-    WString AddLanguageFile(const std::string& name, const std::string& bytes) {
-        files_.push_back(TempFile(name, bytes));
-        return files_.back().u16string();
-    }
+    WString AddLanguageFile(const std::string& name, const std::string& bytes) { return files_.Write(name, bytes); }
 
     FakeCombo combo;
     LoaderThreadParam param{-1, nullptr, WM_LANGUAGES_LOADED};
 
 private:
-    std::vector<std::filesystem::path> files_;
+    TempDir files_{"lumatype_registry"};
 };
 
 TEST_F(LanguageRegistryTest, NoCountMeansNoTableAndNoThread) {

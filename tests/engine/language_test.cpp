@@ -3,47 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "app/helpers.h"
-#include "config/file_io.h"
+#include "engine_test_support.h"
 
 namespace {
 
-// A record parsed from the given file bytes; the store is released at the end.
-class ParsedLanguage {
-public:
-    explicit ParsedLanguage(const std::string& bytes) {
-        static int serial = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("lumatype_language_test_" + std::to_string(++serial) + ".lang");
-        WString widePath = path_.u16string();
-        EXPECT_TRUE(WriteFileBytes(widePath, bytes));
-        std::memset(&info, 0, sizeof info);
-        CopyToField(info.filePath, widePath);
-        result = ParseLanguageFile(&info);
-    }
-    ~ParsedLanguage() {
-        MEM_Free(info.keywords);
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    int ClassOf(WStringView word) const {
-        KeywordMatch match = FindKeyword(&info, word);
-        return match.found ? match.keywordClass : -1;
-    }
-    WString Slot(int index) const { return WString(info.keywords + index * info.keywordStride); }
-
-    LanguageInfo info;
-    int result = 0;
-
-private:
-    std::filesystem::path path_;
-};
-
 TEST(ParseLanguageFileTest, ReadsSettingsAndKeywordClasses) {
-    ParsedLanguage lang(
+    TestLanguage lang(
         "EscapeChar=?\r\n"  // before any header: ignored
         "; a comment line\r\n"
         "[LanguageInfo]\r\n"
@@ -64,8 +32,8 @@ TEST(ParseLanguageFileTest, ReadsSettingsAndKeywordClasses) {
         "2_Bool 5__x\r\n"
         "[9]\r\n"
         "@interface\r\n");
-    ASSERT_EQ(lang.result, 1);
-    const LanguageInfo& info = lang.info;
+    ASSERT_EQ(lang.Result(), 1);
+    const LanguageInfo& info = lang.Info();
     EXPECT_EQ(info.escapeChar, u'\\');
     EXPECT_EQ(info.lineCommentCount, 1);
     EXPECT_EQ(WString(info.lineComments[0]), u"//");
@@ -89,9 +57,9 @@ TEST(ParseLanguageFileTest, ReadsSettingsAndKeywordClasses) {
 }
 
 TEST(ParseLanguageFileTest, LaysOutSlotsInFileOrder) {
-    ParsedLanguage lang("[i]\nint 1inline char\n[B]\nbool\n[empty]\n");
-    ASSERT_EQ(lang.result, 1);
-    const LanguageInfo& info = lang.info;
+    TestLanguage lang("[i]\nint 1inline char\n[B]\nbool\n[empty]\n");
+    ASSERT_EQ(lang.Result(), 1);
+    const LanguageInfo& info = lang.Info();
     EXPECT_EQ(info.keywordCount, 4);
     EXPECT_EQ(info.keywordStride, 8);  // "1inline" needs 8 units, "inline" behind '0' would too
     EXPECT_EQ(info.bucketFirst[KeywordBucket(u'i')], 0);
@@ -107,22 +75,22 @@ TEST(ParseLanguageFileTest, LaysOutSlotsInFileOrder) {
 }
 
 TEST(ParseLanguageFileTest, StrideIsTheLargestNeedRoundedToFour) {
-    EXPECT_EQ(ParsedLanguage("[a]\nab\n").info.keywordStride, 4);     // '0' + 2 + NUL
-    EXPECT_EQ(ParsedLanguage("[a]\nabc\n").info.keywordStride, 8);    // 5 units
-    EXPECT_EQ(ParsedLanguage("[a]\n1abcdef\n").info.keywordStride, 8);  // 7 + NUL
-    ParsedLanguage none("[LanguageInfo]\nEscapeChar=\\\n[a]\n");
-    EXPECT_EQ(none.result, 1);
-    EXPECT_EQ(none.info.keywordCount, 0);
-    EXPECT_EQ(none.info.keywordStride, 0);
-    EXPECT_EQ(none.info.keywords, nullptr);
-    EXPECT_EQ(none.info.escapeChar, u'\\');
+    EXPECT_EQ(TestLanguage("[a]\nab\n").Info().keywordStride, 4);     // '0' + 2 + NUL
+    EXPECT_EQ(TestLanguage("[a]\nabc\n").Info().keywordStride, 8);    // 5 units
+    EXPECT_EQ(TestLanguage("[a]\n1abcdef\n").Info().keywordStride, 8);  // 7 + NUL
+    TestLanguage none("[LanguageInfo]\nEscapeChar=\\\n[a]\n");
+    EXPECT_EQ(none.Result(), 1);
+    EXPECT_EQ(none.Info().keywordCount, 0);
+    EXPECT_EQ(none.Info().keywordStride, 0);
+    EXPECT_EQ(none.Info().keywords, nullptr);
+    EXPECT_EQ(none.Info().escapeChar, u'\\');
     EXPECT_EQ(none.ClassOf(u"a"), -1);
 }
 
 TEST(ParseLanguageFileTest, RepeatedSectionKeepsEveryWordFindable) {
-    ParsedLanguage lang("[A]\nauto and\n[B]\nbreak\n[a]\n1asm alignas\n[b]\nbool\n");
-    ASSERT_EQ(lang.result, 1);
-    const LanguageInfo& info = lang.info;
+    TestLanguage lang("[A]\nauto and\n[B]\nbreak\n[a]\n1asm alignas\n[b]\nbool\n");
+    ASSERT_EQ(lang.Result(), 1);
+    const LanguageInfo& info = lang.Info();
     EXPECT_EQ(info.keywordCount, 6);
     EXPECT_EQ(info.bucketFirst[0], 0);
     EXPECT_EQ(info.bucketCount[0], 4);
@@ -134,7 +102,7 @@ TEST(ParseLanguageFileTest, RepeatedSectionKeepsEveryWordFindable) {
 }
 
 TEST(ParseLanguageFileTest, SettingsEdgeCases) {
-    ParsedLanguage lang(
+    TestLanguage lang(
         "[languageinfo]\n"
         "LineComment=//\n"
         "linecomment= //\n"
@@ -145,8 +113,8 @@ TEST(ParseLanguageFileTest, SettingsEdgeCases) {
         "Seperators=;\n"
         "Seperators=, \n"
         "CaseSensitive=\n");
-    ASSERT_EQ(lang.result, 1);
-    const LanguageInfo& info = lang.info;
+    ASSERT_EQ(lang.Result(), 1);
+    const LanguageInfo& info = lang.Info();
     EXPECT_EQ(info.lineCommentCount, 4);
     EXPECT_EQ(WString(info.lineComments[1]), u" //");
     EXPECT_EQ(WString(info.lineComments[3]), u"--");
@@ -155,29 +123,29 @@ TEST(ParseLanguageFileTest, SettingsEdgeCases) {
     EXPECT_EQ(info.caseSensitive, 1);
     EXPECT_EQ(info.delimiters[0], 0);  // no Delimiters line: not even blanks end words
 
-    EXPECT_EQ(ParsedLanguage("[LanguageInfo]\nCaseSensitive=0abc\n").info.caseSensitive, 0);
-    EXPECT_EQ(ParsedLanguage("[LanguageInfo]\nCaseSensitive=yes\n").info.caseSensitive, 1);
+    EXPECT_EQ(TestLanguage("[LanguageInfo]\nCaseSensitive=0abc\n").Info().caseSensitive, 0);
+    EXPECT_EQ(TestLanguage("[LanguageInfo]\nCaseSensitive=yes\n").Info().caseSensitive, 1);
 
-    ParsedLanguage sensitive("[LanguageInfo]\nCaseSensitive=1\n[i]\nint\n");
+    TestLanguage sensitive("[LanguageInfo]\nCaseSensitive=1\n[i]\nint\n");
     EXPECT_EQ(sensitive.ClassOf(u"int"), 0);
     EXPECT_EQ(sensitive.ClassOf(u"INT"), -1);
 }
 
 TEST(ParseLanguageFileTest, HeaderWithTrailingBlankIsAKeywordSection) {
-    ParsedLanguage lang("[LanguageInfo] \nLineComment=//\nlet\n");
-    ASSERT_EQ(lang.result, 1);
-    EXPECT_EQ(lang.info.lineCommentCount, 0);
+    TestLanguage lang("[LanguageInfo] \nLineComment=//\nlet\n");
+    ASSERT_EQ(lang.Result(), 1);
+    EXPECT_EQ(lang.Info().lineCommentCount, 0);
     EXPECT_EQ(lang.ClassOf(u"LineComment=//"), 0);
     EXPECT_EQ(lang.ClassOf(u"let"), 0);
 }
 
 TEST(ParseLanguageFileTest, CutsOverlongValuesToTheirFields) {
     const std::string longValue(300, 'x');
-    ParsedLanguage lang("[LanguageInfo]\nLineComment=" + longValue + "\nBlockCommentOn=" + longValue +
+    TestLanguage lang("[LanguageInfo]\nLineComment=" + longValue + "\nBlockCommentOn=" + longValue +
                         "\nBlockCommentOff=" + longValue + "\nStringChars=" + longValue +
                         "\nDelimiters=" + longValue + "\nSeperators=" + longValue + "\n");
-    ASSERT_EQ(lang.result, 1);
-    const LanguageInfo& info = lang.info;
+    ASSERT_EQ(lang.Result(), 1);
+    const LanguageInfo& info = lang.Info();
     EXPECT_EQ(WString(info.lineComments[0]), WString(7, u'x'));
     EXPECT_EQ(WString(info.blockCommentOn), WString(7, u'x'));
     EXPECT_EQ(WString(info.blockCommentOff), WString(7, u'x'));
@@ -189,10 +157,10 @@ TEST(ParseLanguageFileTest, CutsOverlongValuesToTheirFields) {
 TEST(ParseLanguageFileTest, ReadsLinesAsTextModeFgetsDelivers) {
     // A long line arrives in 511-byte chunks: a word may be cut in two, and a
     // chunk that begins with '[' is a header.
-    ParsedLanguage chunks("[k]\n" + std::string(509, 'k') + " kiwi\n" + std::string(510, 'k') +
+    TestLanguage chunks("[k]\n" + std::string(509, 'k') + " kiwi\n" + std::string(510, 'k') +
                           " [z] zeta\nzulu\n");
-    ASSERT_EQ(chunks.result, 1);
-    EXPECT_EQ(chunks.info.keywordStride, 512);
+    ASSERT_EQ(chunks.Result(), 1);
+    EXPECT_EQ(chunks.Info().keywordStride, 512);
     EXPECT_EQ(chunks.ClassOf(WString(509, u'k')), 0);
     EXPECT_EQ(chunks.ClassOf(WString(510, u'k')), 0);
     EXPECT_EQ(chunks.ClassOf(u"kiwi"), -1);
@@ -201,8 +169,8 @@ TEST(ParseLanguageFileTest, ReadsLinesAsTextModeFgetsDelivers) {
     EXPECT_EQ(chunks.ClassOf(u"zulu"), 0);
 
     const char controlBytes[] = "[a]\r\nalpha\rbeta\r\nand\0amber\nat\x1A\nafter\n";
-    ParsedLanguage controls(std::string(controlBytes, sizeof controlBytes - 1));
-    ASSERT_EQ(controls.result, 1);
+    TestLanguage controls(std::string(controlBytes, sizeof controlBytes - 1));
+    ASSERT_EQ(controls.Result(), 1);
     EXPECT_EQ(controls.ClassOf(u"alpha\rbeta"), 0);  // a lone CR stays in the line
     EXPECT_EQ(controls.ClassOf(u"and"), 0);
     EXPECT_EQ(controls.ClassOf(u"amber"), -1);  // the line ends at its NUL byte
@@ -212,15 +180,15 @@ TEST(ParseLanguageFileTest, ReadsLinesAsTextModeFgetsDelivers) {
 
 TEST(ParseLanguageFileTest, DecodesTheWholeFileInOneEncoding) {
     // GBK bytes for two Chinese characters, in a file that is not UTF-8.
-    ParsedLanguage gbk("[\xD6\xD0]\n\xD6\xD0\xCE\xC4 1\xD6\xD0\n");
-    ASSERT_EQ(gbk.result, 1);
+    TestLanguage gbk("[\xD6\xD0]\n\xD6\xD0\xCE\xC4 1\xD6\xD0\n");
+    ASSERT_EQ(gbk.Result(), 1);
     EXPECT_EQ(gbk.ClassOf(u"\u4e2d\u6587"), 0);
     EXPECT_EQ(gbk.ClassOf(u"\u4e2d"), 1);
 #ifndef _WIN32
-    ParsedLanguage utf8("[x]\n\xC3\xA9t\xC3\xA9 \xE4\xB8\xAD\n[\xE4\xB8\xAD]\n\xE4\xB8\xAD\xE6\x96\x87\n");
+    TestLanguage utf8("[x]\n\xC3\xA9t\xC3\xA9 \xE4\xB8\xAD\n[\xE4\xB8\xAD]\n\xE4\xB8\xAD\xE6\x96\x87\n");
     EXPECT_EQ(utf8.ClassOf(u"\u4e2d\u6587"), 0);
     // Once one line is not UTF-8, a line that would be valid UTF-8 is GBK too.
-    ParsedLanguage mixed("[\xC3]\n\xC3\xA9\n[_]\n_\xD6\xD0\n");
+    TestLanguage mixed("[\xC3]\n\xC3\xA9\n[_]\n_\xD6\xD0\n");
     EXPECT_EQ(mixed.ClassOf(u"_\u4e2d"), 0);
     EXPECT_EQ(mixed.ClassOf(u"\u00e9"), -1);
 #endif
@@ -238,16 +206,16 @@ TEST(ParseLanguageFileTest, MissingFileLeavesTheRecordUnchanged) {
 }
 
 TEST(ParseLanguageFileTest, ReparseReplacesTheStore) {
-    ParsedLanguage lang("[a]\nalpha\n");
-    ASSERT_EQ(ParseLanguageFile(&lang.info), 1);  // the old store is freed (ASan checks)
-    EXPECT_EQ(lang.info.keywordCount, 1);
+    TestLanguage lang("[a]\nalpha\n");
+    ASSERT_EQ(ParseLanguageFile(&lang.Info()), 1);  // the old store is freed (ASan checks)
+    EXPECT_EQ(lang.Info().keywordCount, 1);
     EXPECT_EQ(lang.ClassOf(u"alpha"), 0);
 }
 
 TEST(FindKeywordTest, NeverReadsPastTheStore) {
-    ParsedLanguage lang("[a]\nalpha\n");
+    TestLanguage lang("[a]\nalpha\n");
     EXPECT_EQ(FindKeyword(nullptr, u"alpha").found, false);
-    LanguageInfo broken = lang.info;
+    LanguageInfo broken = lang.Info();
     broken.bucketCount[0] = 1000;
     EXPECT_TRUE(FindKeyword(&broken, u"alpha").found);
     EXPECT_FALSE(FindKeyword(&broken, u"beta").found);

@@ -1,9 +1,8 @@
 #include "engine/special_chars.h"
 
 #include <gtest/gtest.h>
-#include <filesystem>
-#include <fstream>
 #include "app/helpers.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -89,11 +88,9 @@ TEST(SpecialChars, WithoutTableNothingIsReplaced) {
 class SpecialCharsFile : public ::testing::Test {
 protected:
     void Load(const std::string& ini) {
-        const auto path = std::filesystem::temp_directory_path() / "lumatype_special_chars_test.ini";
-        std::ofstream(path, std::ios::binary) << ini;
-        CopyToField(settings.iniPath, WStringView(path.u16string()));
+        const TempFile file("lumatype_special_chars", ".ini", ini);
+        CopyToField(settings.iniPath, WStringView(file.Path()));
         loaded = LoadSpecialChars(settings);
-        std::filesystem::remove(path);
     }
     void TearDown() override { FreeSpecialChars(settings.specialChars); }
     AppSettings settings{};
