@@ -40,24 +40,14 @@ static WString GbkToWide(std::string_view bytes) {
     return out;
 }
 
-WString AnsiToWide(std::string_view bytes) {
-    bool ascii = true;
-    for (unsigned char c : bytes)
-        if (c >= 0x80) { ascii = false; break; }
-    if (ascii) return WString(bytes.begin(), bytes.end());
-    if (IsValidUtf8(bytes)) return Utf8ToWide(bytes);
-    return GbkToWide(bytes);
-}
-
 AnsiFileEncoding DetectAnsiFileEncoding(std::string_view wholeFile) {
     return IsValidUtf8(wholeFile) ? AnsiFileEncoding::Utf8 : AnsiFileEncoding::Gbk;
 }
 
+// Without a system code page, GBK stands for it: code page 936 is what the
+// program's users write their files in.
 WString AnsiFileLineToWide(std::string_view line, AnsiFileEncoding encoding) {
-    switch (encoding) {
-    case AnsiFileEncoding::Utf8: return Utf8ToWide(line);
-    case AnsiFileEncoding::Gbk: return GbkToWide(line);
-    case AnsiFileEncoding::SystemCodePage: break;
-    }
-    return AnsiToWide(line);
+    return encoding == AnsiFileEncoding::Utf8 ? Utf8ToWide(line) : GbkToWide(line);
 }
+
+WString AnsiToWide(std::string_view bytes) { return AnsiFileLineToWide(bytes, DetectAnsiFileEncoding(bytes)); }
