@@ -52,11 +52,10 @@ bool DecodeUtf16(std::string_view bytes, bool bigEndian, LineEndWriter& writer) 
     return true;
 }
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-
 bool DecodeUtf8(std::string_view bytes, LineEndWriter& writer) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = p + bytes.size();
+    const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = begin + bytes.size();
+    const auto* p = begin;
     while (p < end) {
         // A run of ASCII without line ends: eight bytes at a time, then byte by byte.
         const unsigned char* run = p;
@@ -75,18 +74,11 @@ bool DecodeUtf8(std::string_view bytes, LineEndWriter& writer) {
             ++p;
             continue;
         }
-        int extra;
-        uint32_t code, minimum;
-        if (c >= 0xC2 && c <= 0xDF) extra = 1, code = c & 0x1F, minimum = 0x80;
-        else if (c >= 0xE0 && c <= 0xEF) extra = 2, code = c & 0x0F, minimum = 0x800;
-        else if (c >= 0xF0 && c <= 0xF4) extra = 3, code = c & 0x07, minimum = 0x10000;
-        else return false;
-        if (end - p <= extra) return false;
-        for (int k = 1; k <= extra; ++k) {
-            if (!IsContinuation(p[k])) return false;
-            code = (code << 6) | (p[k] & 0x3F);
-        }
-        if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        size_t at = static_cast<size_t>(p - begin);
+        const long decoded = DecodeUtf8Sequence(bytes, at);
+        if (decoded < 0) return false;
+        p = begin + at;
+        uint32_t code = static_cast<uint32_t>(decoded);
         if (code >= 0x10000) {
             code -= 0x10000;
             writer.Put(static_cast<char16_t>(0xD800 + (code >> 10)));
@@ -94,7 +86,6 @@ bool DecodeUtf8(std::string_view bytes, LineEndWriter& writer) {
         } else {
             writer.Put(static_cast<char16_t>(code));
         }
-        p += extra + 1;
     }
     return true;
 }

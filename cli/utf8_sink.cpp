@@ -44,29 +44,7 @@ bool Utf8Sink::Reserve(size_t needed) {
     return true;
 }
 
-void Utf8Sink::PutCodePoint(uint32_t code) {
-    char* out = bytes_ + size_;
-    size_t& used = size_;
-    if (code < 0x80) {
-        out[0] = static_cast<char>(code);
-        used += 1;
-    } else if (code < 0x800) {
-        out[0] = static_cast<char>(0xC0 | (code >> 6));
-        out[1] = static_cast<char>(0x80 | (code & 0x3F));
-        used += 2;
-    } else if (code < 0x10000) {
-        out[0] = static_cast<char>(0xE0 | (code >> 12));
-        out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out[2] = static_cast<char>(0x80 | (code & 0x3F));
-        used += 3;
-    } else {
-        out[0] = static_cast<char>(0xF0 | (code >> 18));
-        out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out[3] = static_cast<char>(0x80 | (code & 0x3F));
-        used += 4;
-    }
-}
+void Utf8Sink::PutCodePoint(uint32_t code) { size_ += EncodeUtf8(code, bytes_ + size_); }
 
 void Utf8Sink::Append(const char16_t* text, size_t length, ColorRef, bool) {
     if (failed_ || length == 0) return;

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <type_traits>
 
 size_t WideLength(const char16_t* s) {
     if (!s) return 0;
@@ -19,12 +20,17 @@ void CopyToField(char16_t* dst, size_t size, WStringView src) {
     dst[i] = 0;
 }
 
-bool EqualsIgnoreAsciiCase(WStringView a, WStringView b) {
+template <typename Char>
+static bool EqualsFolded(std::basic_string_view<Char> a, std::basic_string_view<Char> b) {
+    using Unit = std::make_unsigned_t<Char>;
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+        if (AsciiLower(static_cast<Unit>(a[i])) != AsciiLower(static_cast<Unit>(b[i]))) return false;
     return true;
 }
+
+bool EqualsIgnoreAsciiCase(WStringView a, WStringView b) { return EqualsFolded(a, b); }
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) { return EqualsFolded(a, b); }
 
 bool StartsWithIgnoreAsciiCase(WStringView text, WStringView prefix) {
     return text.size() >= prefix.size() && EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
@@ -52,9 +58,7 @@ WString FormatInt(long long value) {
     return WString(buf, buf + n);
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns the code point or -1 when the
-// sequence is malformed (overlong, surrogate, beyond U+10FFFF, truncated).
-static long DecodeUtf8(std::string_view s, size_t& i) {
+long DecodeUtf8Sequence(std::string_view s, size_t& i) {
     unsigned char c = static_cast<unsigned char>(s[i]);
     if (c < 0x80) { ++i; return c; }
     int extra;
@@ -77,7 +81,7 @@ static long DecodeUtf8(std::string_view s, size_t& i) {
 
 bool IsValidUtf8(std::string_view bytes) {
     for (size_t i = 0; i < bytes.size();)
-        if (DecodeUtf8(bytes, i) < 0) return false;
+        if (DecodeUtf8Sequence(bytes, i) < 0) return false;
     return true;
 }
 
@@ -85,7 +89,7 @@ WString Utf8ToWide(std::string_view utf8) {
     WString out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        long cp = DecodeUtf8(utf8, i);
+        long cp = DecodeUtf8Sequence(utf8, i);
         if (cp < 0) cp = 0xFFFD;
         if (cp >= 0x10000) {
             cp -= 0x10000;
@@ -109,17 +113,8 @@ std::string WideToUtf8(WStringView wide) {
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = 0xFFFD;
         }
-        if (cp < 0x800) {
-            out.push_back(char(0xC0 | (cp >> 6)));
-        } else if (cp < 0x10000) {
-            out.push_back(char(0xE0 | (cp >> 12)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        } else {
-            out.push_back(char(0xF0 | (cp >> 18)));
-            out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-        }
-        out.push_back(char(0x80 | (cp & 0x3F)));
+        char bytes[4];
+        out.append(bytes, EncodeUtf8(static_cast<uint32_t>(cp), bytes));
     }
     return out;
 }

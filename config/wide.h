@@ -25,6 +25,7 @@ void CopyToField(char16_t (&dst)[N], WStringView src) { CopyToField(dst, N, src)
 // ASCII-only case folding, as wcsicmp does in the "C" locale.
 inline char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 bool EqualsIgnoreAsciiCase(WStringView a, WStringView b);
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);  // 8-bit text
 bool StartsWithIgnoreAsciiCase(WStringView text, WStringView prefix);
 
 // Leading decimal integer as the 32-bit Windows wcstol(s, nullptr, 10) reads
@@ -36,6 +37,34 @@ int32_t ParseLeadingLong(WStringView s);
 WString FormatInt(long long value);
 
 // Encoding edges.
+// One UTF-8 sequence at bytes[i]: its code point, with i moved past it; -1,
+// with i moved one byte on, when the sequence is malformed (overlong,
+// surrogate, beyond U+10FFFF, cut off).
+long DecodeUtf8Sequence(std::string_view bytes, size_t& i);
+// Writes a code point (at most U+10FFFF) as 1 to 4 bytes of UTF-8 at out and
+// returns how many.
+inline size_t EncodeUtf8(uint32_t cp, char* out) {
+    if (cp < 0x80) {
+        out[0] = static_cast<char>(cp);
+        return 1;
+    }
+    if (cp < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (cp >> 6));
+        out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (cp >> 12));
+        out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (cp >> 18));
+    out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
+}
 WString Utf8ToWide(std::string_view utf8);          // invalid sequences become U+FFFD
 std::string WideToUtf8(WStringView wide);           // lone surrogates become U+FFFD
 bool IsValidUtf8(std::string_view bytes);

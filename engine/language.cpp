@@ -7,6 +7,7 @@
 
 #include "app/helpers.h"
 #include "config/file_io.h"
+#include "engine/char_class.h"
 
 namespace {
 
@@ -40,16 +41,6 @@ std::string_view NextChunk(std::string_view text, size_t& position) {
     return chunk;
 }
 
-bool EqualsIgnoreAsciiCaseBytes(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(static_cast<unsigned char>(a[i])) != AsciiLower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
 enum class LineKind { Ignored, SettingsHeader, KeywordHeader, Content };
 struct Line {
     LineKind kind;
@@ -65,7 +56,7 @@ Line ClassifyChunk(std::string_view chunk) {
     if (chunk.back() == '\n' || chunk.back() == '\r') chunk.remove_suffix(1);
     if (chunk.empty()) return {LineKind::Ignored, {}, 0};
     if (chunk[0] != '[') return {LineKind::Content, chunk, 0};
-    if (EqualsIgnoreAsciiCaseBytes(chunk, kSettingsHeader)) return {LineKind::SettingsHeader, chunk, 0};
+    if (EqualsIgnoreAsciiCase(chunk, std::string_view(kSettingsHeader))) return {LineKind::SettingsHeader, chunk, 0};
     char16_t second = chunk.size() > 1 ? static_cast<unsigned char>(chunk[1]) : 0;
     return {LineKind::KeywordHeader, chunk, KeywordBucket(second)};
 }
@@ -128,7 +119,7 @@ struct KeywordCensus {
             [&](Section section, int bucket, std::string_view line) {
                 if (section != Section::Keywords) return;
                 ForEachWord(line, [&](std::string_view word) {
-                    size_t need = word.size() + (IsAsciiDigit(static_cast<unsigned char>(word[0])) ? 0 : 1) + 1;
+                    size_t need = word.size() + (IsDecimalDigit(static_cast<unsigned char>(word[0])) ? 0 : 1) + 1;
                     widestNeed = std::max(widestNeed, need);
                     ++perBucket[bucket];
                     ++words;
@@ -186,7 +177,7 @@ void StoreKeyword(LanguageInfo* record, int bucket, const size_t* capacity, WStr
     size_t stride = static_cast<size_t>(record->keywordStride);
     char16_t* slot = record->keywords + slotIndex * stride;
     size_t used = 0;
-    if (!IsAsciiDigit(word[0])) slot[used++] = u'0';
+    if (!IsDecimalDigit(word[0])) slot[used++] = u'0';
     size_t length = std::min(word.size(), stride - 1 - used);
     std::copy(word.begin(), word.begin() + length, slot + used);
     slot[used + length] = 0;
