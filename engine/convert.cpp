@@ -6,12 +6,17 @@
 
 static constexpr size_t kStartLineTextLength = 511;  // what the 512-character read keeps
 
+// Whether one of the four 16-bit units packed in `four` is zero.
+static bool HasZeroUnit(uint64_t four) {
+    return (four - 0x0001000100010001ULL) & ~four & 0x8000800080008000ULL;
+}
+
 // Units before the first NUL, as the pane would hold them; fast on long texts.
 static size_t TextLength(WStringView code) {
     size_t i = 0;
     for (uint64_t four; i + 4 <= code.size(); i += 4) {
         std::memcpy(&four, code.data() + i, sizeof four);
-        if ((four - 0x0001000100010001ULL) & ~four & 0x8000800080008000ULL) break;  // some unit is 0
+        if (HasZeroUnit(four)) break;
     }
     while (i < code.size() && code[i]) ++i;
     return i;
@@ -25,8 +30,7 @@ int32_t CodeLineCount(WStringView code) {
         // Skip four units at a time while none of them is a CR.
         for (uint64_t four; i + 5 <= code.size(); i += 4) {
             std::memcpy(&four, code.data() + i, sizeof four);
-            const uint64_t crBits = four ^ 0x000D000D000D000DULL;
-            if ((crBits - 0x0001000100010001ULL) & ~crBits & 0x8000800080008000ULL) break;
+            if (HasZeroUnit(four ^ 0x000D000D000D000DULL)) break;  // some unit is a CR
         }
         if (code[i] == u'\r' && code[i + 1] == u'\n') {
             if (i > lineStart) count = line;

@@ -82,6 +82,19 @@ static WStringView LineBreakMarkup(const Scanner& scanner) {
     return scanner.lineIndex < scanner.lineCount ? u"<br/>\r\n" : u"\r\n";
 }
 
+// Makes a buffer hold at least `bytes`, replacing it by one of exactly that
+// size (its contents are not kept); false, the buffer unchanged, when it
+// cannot grow.
+static bool GrowToFit(const EngineAllocator& allocator, char16_t*& buffer, uint32_t& capacity, uint64_t bytes) {
+    if (bytes <= capacity) return true;
+    void* grown = bytes > UINT32_MAX ? nullptr : allocator.allocate(static_cast<uint32_t>(bytes));
+    if (!grown) return false;
+    allocator.release(buffer);
+    buffer = static_cast<char16_t*>(grown);
+    capacity = static_cast<uint32_t>(bytes);
+    return true;
+}
+
 // Escapes a piece of code text into a buffer of its own and writes it; when
 // the buffer cannot be had, the piece is left out.
 static void WriteEscapedPiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color,
@@ -126,14 +139,7 @@ public:
         if (begin == end) return;
         Emitter& emitter = scanner_.emitter;
         const WStringView text(begin, static_cast<size_t>(end - begin));
-        const uint64_t bytes = EscapedSize(*emitter.escapes, text);
-        if (bytes > capacity_) {
-            void* grown = bytes > UINT32_MAX ? nullptr : emitter.allocator.allocate(static_cast<uint32_t>(bytes));
-            if (!grown) return;
-            emitter.allocator.release(buffer_);
-            buffer_ = static_cast<char16_t*>(grown);
-            capacity_ = bytes;
-        }
+        if (!GrowToFit(emitter.allocator, buffer_, capacity_, EscapedSize(*emitter.escapes, text))) return;
         const size_t length = EscapeHtml(*emitter.escapes, text, begin[-1], buffer_);
         WriteContent(emitter, WStringView(buffer_, length), emitter.Color(ColorRole::Comment).color, true);
     }
@@ -141,7 +147,7 @@ public:
 private:
     Scanner& scanner_;
     char16_t* buffer_ = nullptr;
-    uint64_t capacity_ = 0;
+    uint32_t capacity_ = 0;
 };
 }  // namespace
 
@@ -253,13 +259,7 @@ static bool WriteEscaped(Scanner& scanner, WStringView text, char16_t previous, 
     ScanBuffers& buffers = scanner.buffers;
     bool anyRow = false;
     const uint64_t bytes = EscapedSize(*emitter.escapes, text, &anyRow);
-    if (bytes > buffers.escapeCapacity) {
-        void* grown = bytes > UINT32_MAX ? nullptr : emitter.allocator.allocate(static_cast<uint32_t>(bytes));
-        if (!grown) return false;
-        emitter.allocator.release(buffers.escape);
-        buffers.escape = static_cast<char16_t*>(grown);
-        buffers.escapeCapacity = static_cast<uint32_t>(bytes);
-    }
+    if (!GrowToFit(emitter.allocator, buffers.escape, buffers.escapeCapacity, bytes)) return false;
     if (!anyRow) {  // escaping would copy the text unchanged
         WriteContent(emitter, text, color, true);
         return true;
@@ -357,7 +357,7 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
     Scanner scanner{emitter,     language, classes, keywords, buffers, text, 1, lineCount, true, TokenKind::Plain,
                     kPlainColor};
     while (scanner.lineIndex <= scanner.lineCount) {
-        if (!classes.MayOpen(*scanner.position) || !ScanCommentOrString(scanner)) {
+        if (!ScanCommentOrString(scanner)) {
             bool mayEscape;
             const size_t length = SplitWord(scanner.position, classes, buffers.word, mayEscape);
             if (length && !WriteWord(scanner, WStringView(buffers.word, length), mayEscape)) return false;
