@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "config/file_io.h"
 #include "config/profile.h"
+#include "engine/language_registry.h"
 #include "engine/special_chars.h"
 
 CliConfig::~CliConfig() {
@@ -38,11 +39,9 @@ bool CliConfig::Load(const WString& iniPath) {
     table_ = CreateLanguageTable(count);
     for (int32_t i = 0; table_ && i < count; ++i) {
         LanguageInfo& record = table_->records[i];
-        const WString n = FormatInt(i + 1);
-        record.enabled = ReadString(section, u"Enabled" + n, 260)[0] == u'0' ? 0 : 1;
-        CopyToField(record.name, ReadString(section, u"Item" + n, 260));
+        const WString file = ReadLanguageRecord(record, i + 1, settings_.iniPath);
         if (!record.enabled) continue;
-        CopyToField(record.filePath, PathBeside(ReadString(section, u"File" + n, 260)));
+        CopyToField(record.filePath, PathBeside(file));
         char16_t extensions[260];
         ProfileGetString(u"LanguageInfo", u"Extensions", u"", extensions, 260, record.filePath);
         languages_.push_back({&record, extensions});

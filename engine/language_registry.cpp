@@ -22,17 +22,21 @@ WString ReadLanguageValue(const char16_t* keyStem, int32_t number, const char16_
 // Returns the combo position the record took, or -1 when it is disabled or
 // the combo refused it.
 int RegisterRecord(LanguageInfo& record, int32_t number, const char16_t* iniPath, LanguageCombo& combo) {
-    record.enabled = ReadLanguageValue(u"Enabled", number, iniPath)[0] == u'0' ? 0 : 1;
-    CopyToField(record.name, ReadLanguageValue(u"Item", number, iniPath));
+    const WString file = ReadLanguageRecord(record, number, iniPath);
     if (!record.enabled) return -1;
     int position = combo.AddString(record.name);
     if (position >= 0) combo.SetItemData(position, number - 1);
-    WString file = ReadLanguageValue(u"File", number, iniPath);
     ModulePath(record.filePath, file.c_str());
     return position;
 }
 
 }  // namespace
+
+WString ReadLanguageRecord(LanguageInfo& record, int32_t number, const char16_t* iniPath) {
+    record.enabled = ReadLanguageValue(u"Enabled", number, iniPath)[0] == u'0' ? 0 : 1;
+    CopyToField(record.name, ReadLanguageValue(u"Item", number, iniPath));
+    return record.enabled ? ReadLanguageValue(u"File", number, iniPath) : WString();
+}
 
 int RegisterLanguages(const char16_t* iniPath, LanguageCombo& combo, LoaderThreadParam* param) {
     ReleaseLanguages();

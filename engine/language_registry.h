@@ -35,6 +35,10 @@ public:
     virtual int GetCount() const = 0;
 };
 
+// Fills record n - 1's enabled flag and name from Enabled<n> and Item<n> of
+// [Languages]; returns File<n> of an enabled record, "" for a disabled one.
+WString ReadLanguageRecord(LanguageInfo& record, int32_t number, const char16_t* iniPath);
+
 // Builds languageTable from [Languages] of iniPath, adds the enabled
 // languages to the combo (item data = record index) and starts the loader.
 // Returns the combo position of the default language (0 when none matches);
