@@ -64,7 +64,6 @@ int32_t ParseProfileInteger(WStringView s) {
 
 }  // namespace
 
-
 bool ProfileEntryIsWritable(const char16_t* section, const char16_t* key, const char16_t* value) {
     if (!section || !key || !value) return false;
     WStringView keyName = TrimProfileSpace(key);

@@ -21,6 +21,6 @@ void ReadActiveTheme(AppSettings& settings, ColorTheme& theme) {
     ProfileGetString(u"ColorThemes", (u"File" + number).c_str(), u"", fileName, kMaxPath, settings.iniPath);
     // Without a File<n> the theme has no file rather than the program directory.
     theme.file[0] = 0;
-    if (fileName[0]) JoinModulePath(theme.file, kMaxPath, ProgramDirectory(), fileName);
+    if (fileName[0]) ModulePath(theme.file, fileName);
     LoadColorTheme(&theme);
 }
