@@ -6,8 +6,6 @@ set -euo pipefail
 exe=$1
 shot=$2
 runner="$(dirname "$0")/../cmake/wine-run.sh"
-# The program's build tree owns the Wine prefix; helper commands share it.
-export LUMATYPE_WINEPREFIX="$(cd "$(dirname "$exe")/.." && pwd)/wineprefix"
 if [ -n "${DISPLAY:-}" ]; then exec "$runner" "$exe"; fi
 
 show_and_shoot() {
