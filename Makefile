@@ -1,12 +1,15 @@
-# Two build trees from one CMake project: the portable core with its tests
-# natively, and the 32-bit Windows programs cross-compiled and tested under Wine.
+# Build trees from one CMake project: the portable core with its tests
+# natively (plain and under sanitizers), and the Windows programs
+# cross-compiled for i686 (the shipped build) and x86_64, tested under Wine.
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 NATIVE := build/native
 ASAN := build/asan
 WIN32 := build/win32
+WIN64 := build/win64
 
-.PHONY: all setup native asan win32 build test test-native test-asan test-win32 run fuzz-build fuzz fuzz-smoke bench clean
+.PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
+        test-wine dist run fuzz-build fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -25,7 +28,15 @@ win32:
 	cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 	cmake --build $(WIN32) -j $(JOBS)
 
-build: native asan win32
+win64:
+	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	cmake --build $(WIN64) -j $(JOBS)
+
+# Both Windows builds, whatever this host can run: a fault that breaks either
+# architecture's build shows on every host.
+windows: win32 win64
+
+build: native asan windows
 
 test-native: native
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
@@ -33,14 +44,27 @@ test-native: native
 test-asan: asan
 	cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
 
+# One architecture's Wine suites, whether or not the host can run them.
 test-win32: win32
 	@bash tools/with-display.sh bash -c 'cd $(WIN32) && ctest --output-on-failure -j $(JOBS)'
 
-test: setup
-	$(MAKE) test-native test-asan test-win32 fuzz-smoke
+test-win64: win64
+	@bash tools/with-display.sh bash -c 'cd $(WIN64) && ctest --output-on-failure -j $(JOBS)'
 
-run: setup win32
-	@bash tools/run-lumatype.sh $(WIN32)/bin/Lumatype.exe build/lumatype.png
+# The Wine suites and the release archives of every architecture this host
+# runs (LUMATYPE_WINE_ARCHS=x86_64 forces the 64-bit one alone).
+test-wine: native dist
+	@JOBS=$(JOBS) bash tools/test-wine.sh $(NATIVE)/bin/lumatype-cli
+
+test: setup
+	$(MAKE) test-native test-asan fuzz-smoke test-wine
+
+dist: windows
+	cmake --build $(WIN32) --target dist
+	cmake --build $(WIN64) --target dist
+
+run: setup
+	@bash tools/run-lumatype.sh build/lumatype.png
 
 fuzz-build: setup
 	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMATYPE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
@@ -56,4 +80,4 @@ bench: setup native
 	@bash bench/run.sh $(NATIVE)
 
 clean:
-	rm -rf build
+	rm -rf build dist

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include "app/helpers.h"
+#include "lumatype_version.h"
 #include "cli/cli_config.h"
 #include "cli/code_text.h"
 #include "cli/utf8_sink.h"
@@ -24,7 +25,7 @@ constexpr char kUsage[] =
     "  --no-line-numbers  leave out the line-number column\n"
     "  --start N          number of the first line (default 1)\n"
     "  -o OUT             write the HTML to OUT instead of standard output\n";
-constexpr char kVersion[] = "lumatype-cli 1.0\n";
+constexpr char kVersion[] = "lumatype-cli " LUMATYPE_VERSION "\n";
 
 struct Options {
     std::optional<WString> config, language, theme, output, input;

@@ -2,6 +2,10 @@
 # Runs a Windows executable under Wine with a prefix that belongs to the build
 # tree the executable lives in, so parallel build trees never share state and
 # the costly prefix creation happens once per tree.
+#
+# The loader must fit the program: Debian's wine wrapper always takes the
+# 32-bit one when it is installed, even on hosts that refuse 32-bit code, so
+# the loader is named here from the program's PE header.
 set -e
 exe=$1
 [ -n "$exe" ] || { echo "usage: wine-run.sh program.exe [args...]" >&2; exit 2; }
@@ -9,6 +13,17 @@ dir=$(cd "$(dirname "$exe")" && pwd)
 tree=$dir
 while [ "$tree" != / ] && [ ! -f "$tree/CMakeCache.txt" ]; do tree=$(dirname "$tree"); done
 [ "$tree" = / ] && tree=$dir
+
+# IMAGE_FILE_HEADER.Machine, at the offset the DOS header's e_lfanew gives.
+pe_offset=$(od -An -tu4 -j60 -N4 "$exe" | tr -d ' ')
+machine=$(od -An -tx2 -j$((pe_offset + 4)) -N2 "$exe" | tr -d ' ')
+case $machine in
+    8664) loader=/usr/lib/wine/wine64 ;;
+    014c) loader=/usr/lib/wine/wine ;;
+    *) echo "wine-run.sh: $exe is no i686 or x86_64 Windows program (machine '$machine')" >&2; exit 2 ;;
+esac
+[ -x "$loader" ] || { echo "wine-run.sh: $loader is not installed; run make setup" >&2; exit 2; }
+export WINELOADER=$loader
 export WINEPREFIX="${LUMATYPE_WINEPREFIX:-$tree/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -19,15 +34,15 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 # window manager (Xvfb has none) each time a top-level window appears.
 ( flock 9
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      wineboot -i >/dev/null 2>&1 || true
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
-  fi ) 9>"$tree/.wineprefix.lock"
+      "$loader" wineboot -i >/dev/null 2>&1 || true
+      "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+  fi ) 9>"$WINEPREFIX.lock"
 # Wine's background processes (wineserver, services, explorer) outlive the
 # program; started from here they would inherit our stdout and keep ctest
 # waiting for it to close. Start them detached first; later runs reuse them.
 wineserver -p600 </dev/null >/dev/null 2>&1 || true
-wine wineboot </dev/null >/dev/null 2>&1 || true
+"$loader" wineboot </dev/null >/dev/null 2>&1 || true
 if [ -z "$DISPLAY" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" wine "$@"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$loader" "$@"
 fi
-exec wine "$@"
+exec "$loader" "$@"

@@ -1,11 +1,22 @@
 #!/bin/bash
-# Starts Lumatype under Wine. On a desktop it simply runs; without a display it
-# runs under a private Xvfb, saves a screenshot once the main window is up, and
-# closes the program.
+# Builds and starts Lumatype under Wine: the shipped i686 build where this
+# host runs 32-bit code, else the x86_64 one. On a desktop it simply runs;
+# without a display it runs under a private Xvfb, saves a screenshot once the
+# main window is up, and closes the program.
+#   run-lumatype.sh <screenshot.png>
 set -euo pipefail
-exe=$1
-shot=$2
-runner="$(dirname "$0")/../cmake/wine-run.sh"
+shot=$1
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+source tools/wine-archs.sh
+decide_wine_archs
+arch=${WINE_ARCHS%% *}
+[ -n "$arch" ] || { echo "run: no Windows build this host can run ($WINE_NOT_RUN)" >&2; exit 1; }
+tree=$(wine_arch_tree "$arch")
+echo "run: the $arch build ($tree)${WINE_NOT_RUN:+; $WINE_NOT_RUN}"
+make --no-print-directory "$(basename "$tree")"
+exe=$root/$tree/bin/Lumatype.exe
+runner=$root/cmake/wine-run.sh
 if [ -n "${DISPLAY:-}" ]; then exec "$runner" "$exe"; fi
 
 show_and_shoot() {
@@ -31,4 +42,4 @@ show_and_shoot() {
 }
 export -f show_and_shoot
 export exe shot runner
-exec "$(dirname "$0")/with-display.sh" bash -c show_and_shoot
+exec tools/with-display.sh bash -c show_and_shoot

@@ -6,6 +6,11 @@ int AlongAxis(const SliderState& state, int x, int y) { return state.horizontal 
 
 }  // namespace
 
+int32_t SliderOrientation(uint64_t wParam) {
+    const auto low = static_cast<int32_t>(static_cast<uint32_t>(wParam));
+    return low != 0 || wParam == 0 ? low : 1;
+}
+
 void SetSliderLimits(SliderState& state, uintptr_t mask, uint32_t packedLimits) {
     if (mask & kSliderLimitBackBit) state.limitBack = static_cast<int32_t>(packedLimits >> 16);
     if (mask & kSliderLimitFwdBit) state.limitFwd = static_cast<int32_t>(packedLimits & 0xFFFF);

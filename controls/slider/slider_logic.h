@@ -36,6 +36,11 @@ struct SliderState {
 constexpr unsigned kSliderLimitBackBit = 1;
 constexpr unsigned kSliderLimitFwdBit = 2;
 
+// The orientation stored for a VBSM_SETORIENTATION wParam. A 64-bit wParam
+// whose low half is 0 still asks for a horizontal bar, so it must not be cut
+// to 0; any other value is kept as the caller gave it and read back as such.
+int32_t SliderOrientation(uint64_t wParam);
+
 // lParam layout of the limit messages: back limit high, forward limit low.
 void SetSliderLimits(SliderState& state, uintptr_t mask, uint32_t packedLimits);
 uint32_t PackedSliderLimits(const SliderState& state);

@@ -170,7 +170,7 @@ LRESULT CALLBACK SliderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case VBSM_GETLIMITS:
         return static_cast<LRESULT>(PackedSliderLimits(*state));
     case VBSM_SETORIENTATION:
-        state->horizontal = static_cast<int32_t>(wParam);
+        state->horizontal = SliderOrientation(wParam);
         return 1;
     case VBSM_GETORIENTATION:
         return state->horizontal;

@@ -62,6 +62,14 @@ TEST(SliderDrag, VerticalBarMeasuresAlongXFromPress) {
     EXPECT_EQ(EndSliderDrag(state), -10);
 }
 
+TEST(SliderDrag, OrientationKeepsEveryNonZeroWParamNonZero) {
+    EXPECT_EQ(SliderOrientation(0), 0);
+    EXPECT_EQ(SliderOrientation(5), 5);
+    EXPECT_EQ(SliderOrientation(0xFFFFFFFFu), -1);
+    EXPECT_EQ(SliderOrientation(uint64_t{1} << 32), 1) << "a 64-bit wParam whose low half is 0";
+    EXPECT_EQ(SliderOrientation(0x700000005ull), 5);
+}
+
 TEST(SliderDrag, OrientationIsAnyNonZeroValue) {
     SliderState state;
     state.horizontal = 5;

@@ -50,6 +50,10 @@ TEST_F(SliderWindow, AnswersItsMessages) {
     EXPECT_EQ(SendMessageA(slider_, VBSM_GETLIMITS, 0, 0), MAKELRESULT(16, 48));
     EXPECT_EQ(SendMessageA(slider_, VBSM_SETORIENTATION, 5, 0), 1);
     EXPECT_EQ(SendMessageA(slider_, VBSM_GETORIENTATION, 0, 0), 5);
+    if constexpr (sizeof(WPARAM) > 4) {
+        SendMessageA(slider_, VBSM_SETORIENTATION, static_cast<WPARAM>(uint64_t{1} << 32), 0);
+        EXPECT_NE(SendMessageA(slider_, VBSM_GETORIENTATION, 0, 0), 0) << "non-zero wParam, zero low half";
+    }
 }
 
 TEST_F(SliderWindow, PaintsTheGripOfAHorizontalBar) {
