@@ -11,7 +11,7 @@ source tools/wine-archs.sh
 decide_wine_archs || exit 2
 version=$(sed -n 's/^#define LUMATYPE_VERSION "\(.*\)"/\1/p' build/win32/generated/lumatype_version.h)
 
-results=()
+summary=
 failed=0
 for arch in $WINE_ARCHS; do
     tree=$(wine_arch_tree "$arch")
@@ -22,10 +22,8 @@ for arch in $WINE_ARCHS; do
     archive=passed
     bash tools/check-dist.sh "dist/lumatype-$version-$suffix.zip" "$native_cli" "$tree/wineprefix" \
         || { archive=FAILED; failed=1; }
-    results+=("$arch suites $suites, archive $archive")
+    summary+="${summary:+; }$arch tested (suites $suites, archive $archive)"
 done
 
-summary="wine: $(IFS=,; echo "${results[*]}" | sed 's/,/; /g')"
-[ -n "$WINE_NOT_RUN" ] && summary+="; NOT tested: $WINE_NOT_RUN"
-echo "$summary"
+echo "wine: ${summary:-nothing tested}${WINE_NOT_RUN:+; NOT tested: $WINE_NOT_RUN}"
 exit $failed
