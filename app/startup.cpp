@@ -5,6 +5,7 @@
 void LoadConfiguration(AppSettings& settings, ColorTheme& activeTheme, LanguageCombo& combo,
                        LoaderThreadParam* loaderParam) {
     ReadTabToSpaces(settings);
+    ReadTabStops(settings);
     LoadSpecialChars(settings);
     ReadFontSettings(settings);
     int defaultPosition = RegisterLanguages(settings.iniPath, combo, loaderParam);

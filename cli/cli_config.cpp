@@ -30,6 +30,7 @@ bool CliConfig::Load(const WString& iniPath) {
     CopyToField(settings_.iniPath, iniPath);
     directory_ = DirectoryOf(iniPath);
     ReadTabToSpaces(settings_);
+    ReadTabStops(settings_);
     LoadSpecialChars(settings_);
     ReadFontSettings(settings_);
 

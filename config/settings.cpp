@@ -7,6 +7,10 @@ void ReadTabToSpaces(AppSettings& settings) {
     settings.tabToSpaces = ProfileGetInt(u"Common", u"TabToSpaces", 2, settings.iniPath);
 }
 
+void ReadTabStops(AppSettings& settings) {
+    settings.tabStops = ProfileGetInt(u"Common", u"TabStops", 0, settings.iniPath) != 0;
+}
+
 void ReadFontSettings(AppSettings& settings) {
     ProfileGetString(u"Common", u"font_family", u"", settings.fontFamily, 256, settings.iniPath);
     ProfileGetString(u"Common", u"font_size", u"", settings.fontSize, 16, settings.iniPath);

@@ -11,6 +11,7 @@ struct AppSettings {
     char16_t fontSize[16];
     char16_t borderSize[16];
     int32_t tabToSpaces;
+    bool tabStops;  // a tab runs to the next multiple of tabToSpaces, not a fixed width
     void (*loadTheme)(ColorTheme* theme);
     int32_t colorThemeIndex;
     ColorTheme* activeTheme;
@@ -21,5 +22,6 @@ struct AppSettings {
 // runs them in the documented order around the language and special-character
 // loading.
 void ReadTabToSpaces(AppSettings& settings);                    // [Common] TabToSpaces
+void ReadTabStops(AppSettings& settings);                       // [Common] TabStops
 void ReadFontSettings(AppSettings& settings);                   // font_family, font_size, border_size
 void ReadActiveTheme(AppSettings& settings, ColorTheme& theme);  // ColorTheme, Name<n>, File<n>, colours

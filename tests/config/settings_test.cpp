@@ -22,6 +22,7 @@ protected:
 
     void ReadAll() {
         ReadTabToSpaces(settings_);
+        ReadTabStops(settings_);
         ReadFontSettings(settings_);
         ReadActiveTheme(settings_, theme_);
     }
@@ -37,6 +38,7 @@ TEST_F(SettingsTest, MissingIniGivesTheDefaults) {
     CopyToField(theme_.file, u"stale");
     ReadAll();
     EXPECT_EQ(settings_.tabToSpaces, 2);
+    EXPECT_FALSE(settings_.tabStops);
     EXPECT_EQ(WString(settings_.fontFamily), u"");
     EXPECT_EQ(WString(settings_.fontSize), u"");
     EXPECT_EQ(WString(settings_.borderSize), u"2px");
@@ -52,12 +54,13 @@ TEST_F(SettingsTest, ReadsValuesCutToTheirFields) {
     ASSERT_TRUE(WriteFileBytes(ProgramDirectory() + u"\\" + themeName_, "[Text]\r\nHtml=#DCDCDC\r\nReal=#DCDCDC\r\n"));
     std::string family(300, 'f');
     ASSERT_TRUE(WriteFileBytes(settings_.iniPath,
-                               "[Common]\r\nTabToSpaces=4\r\nfont_family=" + family +
+                               "[Common]\r\nTabToSpaces=4\r\nTabStops=1\r\nfont_family=" + family +
                                    "\r\nfont_size=12345678901234567890\r\nborder_size=1px solid\r\nColorTheme=2\r\n"
                                    "[ColorThemes]\r\nName1=Light\r\nFile1=light.ini\r\nName2=Dark\r\nFile2=" +
                                    WideToUtf8(themeName_) + "\r\n"));
     ReadAll();
     EXPECT_EQ(settings_.tabToSpaces, 4);
+    EXPECT_TRUE(settings_.tabStops);
     EXPECT_EQ(WString(settings_.fontFamily), WString(255, u'f'));
     EXPECT_EQ(WString(settings_.fontSize), u"123456789012345");
     EXPECT_EQ(WString(settings_.borderSize), u"1px solid");
