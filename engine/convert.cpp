@@ -2,43 +2,84 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include "engine/code_table.h"
+
+using namespace std::string_view_literals;
 
 static constexpr size_t kStartLineTextLength = 511;  // what the 512-character read keeps
 
-// Whether one of the four 16-bit units packed in `four` is zero.
-static bool HasZeroUnit(uint64_t four) {
-    return (four - 0x0001000100010001ULL) & ~four & 0x8000800080008000ULL;
+// The top bit of each 16-bit unit of `four` that is zero, and no other bit.
+static uint64_t ZeroUnits(uint64_t four) {
+    constexpr uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFULL;
+    return ~(((four & kLow15) + kLow15) | four | kLow15);
+}
+
+static uint64_t LoadFour(const char16_t* units) {
+    uint64_t four;
+    std::memcpy(&four, units, sizeof four);
+    return four;
 }
 
 // Units before the first NUL, as the pane would hold them; fast on long texts.
 static size_t TextLength(WStringView code) {
     size_t i = 0;
-    for (uint64_t four; i + 4 <= code.size(); i += 4) {
-        std::memcpy(&four, code.data() + i, sizeof four);
-        if (HasZeroUnit(four)) break;
+#if defined(__SSE2__)
+    for (; i + 8 <= code.size(); i += 8) {
+        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(code.data() + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(eight, _mm_setzero_si128()))) break;
     }
+#endif
+    while (i + 4 <= code.size() && !ZeroUnits(LoadFour(code.data() + i))) i += 4;
     while (i < code.size() && code[i]) ++i;
     return i;
 }
 
-int32_t CodeLineCount(WStringView code) {
-    int32_t count = 0;  // up to the last non-empty line
-    int32_t line = 1;
-    size_t lineStart = 0;
-    for (size_t i = 0; i + 1 < code.size(); ++i) {
-        // Skip four units at a time while none of them is a CR.
-        for (uint64_t four; i + 5 <= code.size(); i += 4) {
-            std::memcpy(&four, code.data() + i, sizeof four);
-            if (HasZeroUnit(four ^ 0x000D000D000D000DULL)) break;  // some unit is a CR
+static bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+// Line breaks among code[0, end): each LF, and each CR that no LF follows.
+// code[end] must be readable and no CR may stand at code[end - 1] unless
+// code[end] is its successor.
+static uint64_t CountLineBreaks(const char16_t* code, size_t end) {
+    uint64_t breaks = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n');
+    while (i + 9 <= end) {
+        // Each lane counts down by one per break; 16-bit lanes hold 65535 steps.
+        __m128i lanes = _mm_setzero_si128();
+        for (size_t steps = 0; steps < 65535 && i + 9 <= end; ++steps, i += 8) {
+            const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(code + i));
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(code + i + 1));
+            const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi16(next, lf), _mm_cmpeq_epi16(eight, cr));
+            lanes = _mm_add_epi16(lanes, _mm_or_si128(_mm_cmpeq_epi16(eight, lf), loneCr));
         }
-        if (code[i] == u'\r' && code[i + 1] == u'\n') {
-            if (i > lineStart) count = line;
-            ++line;
-            lineStart = ++i + 1;
-        }
+        uint16_t counts[8];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(counts), lanes);
+        for (uint16_t count : counts) breaks += static_cast<uint16_t>(-count);
     }
-    return code.size() > lineStart ? line : count;
+#endif
+    constexpr uint64_t kFourCr = 0x000D000D000D000DULL, kFourLf = 0x000A000A000A000AULL;
+    for (; i + 5 <= end; i += 4) {
+        const uint64_t four = LoadFour(code + i);
+        const uint64_t lf = ZeroUnits(four ^ kFourLf);
+        const uint64_t loneCr = ZeroUnits(four ^ kFourCr) & ~ZeroUnits(LoadFour(code + i + 1) ^ kFourLf);
+        // One top bit per break: their number, summed by one multiplication.
+        breaks += (((lf | loneCr) >> 15) * 0x0001000100010001ULL) >> 48;
+    }
+    for (; i < end; ++i) breaks += code[i] == u'\n' || (code[i] == u'\r' && code[i + 1] != u'\n');
+    return breaks;
+}
+
+int32_t CodeLineCount(WStringView code) {
+    // Up to the last non-empty line: trailing line breaks start no line.
+    size_t end = code.size();
+    while (end > 0 && IsLineBreak(code[end - 1])) --end;
+    if (end == 0) return 0;
+    // The unit before `end` is no line break, so every CR's successor lies before `end`.
+    return static_cast<int32_t>(std::min<uint64_t>(CountLineBreaks(code.data(), end) + 1, INT32_MAX));
 }
 
 int32_t ParseStartLine(WStringView text) {
@@ -48,9 +89,21 @@ int32_t ParseStartLine(WStringView text) {
     return value > 0 ? value : 1;
 }
 
+// A setting as it may stand inside the double-quoted style attribute: the
+// usual CSS form "Code Font", monospace would end the attribute at its first
+// double quote, so double quotes become single ones (same length).
+template <size_t N>
+static WStringView InsideStyle(const char16_t (&setting)[N], char16_t (&quoted)[N]) {
+    const WStringView text = FieldView(setting);
+    std::replace_copy(text.begin(), text.end(), quoted, u'"', u'\'');
+    return WStringView(quoted, text.size());
+}
+
 static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
-    const WStringView family = FieldView(settings.fontFamily);
-    const WStringView size = FieldView(settings.fontSize);
+    char16_t familyText[sizeof settings.fontFamily / sizeof(char16_t)];
+    char16_t sizeText[sizeof settings.fontSize / sizeof(char16_t)];
+    const WStringView family = InsideStyle(settings.fontFamily, familyText);
+    const WStringView size = InsideStyle(settings.fontSize, sizeText);
     Chunk tag;
     tag << u"<div";
     if (!family.empty() || !size.empty()) {
@@ -67,14 +120,15 @@ static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
 static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo& language,
                                  const char16_t* text, WStringView code, bool showLineNumbers,
                                  WStringView startLineText, OutputSink& sink, EngineAllocator allocator) {
-    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces);
+    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces, settings.tabStops);
     Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
     WriteOpeningDiv(emitter, settings);
     if (!WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, language, text,
                         ParseStartLine(startLineText), CodeLineCount(code)))
         return ConvertResult::TableFailed;
-    const bool lastLineEmpty = emitter.lastCharacter == u'\n' || emitter.lastCharacter == u'\r';
-    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n" : u"\r\n</div>\r\n");
+    const char16_t last = emitter.LastCharacter();
+    const bool lastLineEmpty = last == u'\n' || last == u'\r';
+    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n"sv : u"\r\n</div>\r\n"sv);
     return ConvertResult::Converted;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string>
 
 #include "app/helpers.h"
@@ -245,20 +246,95 @@ KeywordMatch FindKeyword(const LanguageInfo* record, WStringView word) {
     const KeywordMatch notFound{false, 0};
     if (!record || !record->keywords || record->keywordStride <= 0) return notFound;
     word = word.substr(0, word.find(u'\0'));
+    // A slot holds its class digit, then the keyword, NUL-terminated unless it fills the slot.
+    const size_t stride = static_cast<size_t>(record->keywordStride);
+    if (word.size() > stride - 1) return notFound;
     int bucket = KeywordBucket(word.empty() ? 0 : word[0]);
     const int64_t first = record->bucketFirst[bucket];
     if (first < 0) return notFound;
     const int64_t end = std::min<int64_t>(first + record->bucketCount[bucket], record->keywordCount);
-    const size_t stride = static_cast<size_t>(record->keywordStride);
+    const bool caseSensitive = record->caseSensitive == 1;
     for (int64_t i = first; i < end; ++i) {
         const char16_t* slot = record->keywords + static_cast<size_t>(i) * stride;
         const char16_t* keyword = slot + 1;
-        size_t length = std::find(keyword, slot + stride, u'\0') - keyword;
-        WStringView stored(keyword, length);
-        bool equal = record->caseSensitive == 1 ? stored == word : EqualsIgnoreAsciiCase(stored, word);
-        if (equal) return {true, slot[0] - u'0'};
+        // Equal when the keyword ends where the word does and agrees before.
+        if (word.size() < stride - 1 && keyword[word.size()]) continue;
+        const WStringView stored(keyword, word.size());
+        if (caseSensitive ? stored == word : EqualsIgnoreAsciiCase(stored, word)) return {true, slot[0] - u'0'};
     }
     return notFound;
+}
+
+WStringView KeywordIndex::SlotText(int64_t slot) const {
+    const size_t stride = static_cast<size_t>(record_.keywordStride);
+    const char16_t* keyword = record_.keywords + static_cast<size_t>(slot) * stride + 1;
+    return WStringView(keyword, static_cast<size_t>(std::find(keyword, keyword + stride - 1, u'\0') - keyword));
+}
+
+// Keywords are a few units long: a loop beats the library's comparisons.
+bool KeywordIndex::Equal(WStringView stored, WStringView word) const {
+    if (stored.size() != word.size()) return false;
+    if (record_.caseSensitive == 1) {
+        for (size_t i = 0; i < word.size(); ++i)
+            if (stored[i] != word[i]) return false;
+    } else {
+        for (size_t i = 0; i < word.size(); ++i)
+            if (AsciiLower(stored[i]) != AsciiLower(word[i])) return false;
+    }
+    return true;
+}
+
+// Multiplicative hashing: the key's high product bits pick the first probe.
+static uint32_t FirstProbe(uint32_t key, uint32_t mask) { return (key * 0x9E3779B1u) >> 7 & mask; }
+
+KeywordMatch KeywordIndex::Probe(WStringView word) const {
+    const uint32_t key = Key(word);
+    for (uint32_t i = FirstProbe(key, mask_);; i = (i + 1) & mask_) {
+        const Entry& entry = entries_[i];
+        if (entry.slot < 0) return {false, 0};
+        if (entry.key != key || entry.length != word.size()) continue;
+        const char16_t* slot = record_.keywords + static_cast<size_t>(entry.slot) * record_.keywordStride;
+        if (Equal(WStringView(slot + 1, entry.length), word)) return {true, slot[0] - u'0'};
+    }
+}
+
+void KeywordIndex::Insert(WStringView keyword, int32_t slot) {
+    const uint32_t key = Key(keyword);
+    uint32_t i = FirstProbe(key, mask_);
+    for (; entries_[i].slot >= 0; i = (i + 1) & mask_)
+        if (entries_[i].key == key && Equal(SlotText(entries_[i].slot), keyword)) return;  // an earlier slot wins
+    entries_[i] = {key, slot, keyword.size()};
+    longest_ = std::max(longest_, keyword.size());
+}
+
+KeywordIndex::KeywordIndex(const LanguageInfo& record) : record_(record) {
+    if (!record.keywords || record.keywordStride <= 0 || record.keywordCount <= 0) return;
+    // At most half full, so a probe soon meets an empty entry.
+    constexpr int32_t kMostIndexed = 1 << 24;
+    if (record.keywordCount > kMostIndexed) {
+        longest_ = static_cast<size_t>(record.keywordStride);
+        return;
+    }
+    uint32_t capacity = 64;
+    while (capacity < 2 * static_cast<uint32_t>(record.keywordCount)) capacity *= 2;
+    entries_.reset(new (std::nothrow) Entry[capacity]);
+    if (!entries_) {
+        longest_ = static_cast<size_t>(record.keywordStride);
+        return;
+    }
+    mask_ = capacity - 1;
+    std::fill(entries_.get(), entries_.get() + capacity, Entry{0, -1, 0});
+    // The slots FindKeyword walks, in its order. A keyword in another
+    // letter's bucket is never found, as FindKeyword never looks there.
+    for (int bucket = 0; bucket < kKeywordBuckets; ++bucket) {
+        const int64_t first = record.bucketFirst[bucket];
+        if (first < 0) continue;
+        const int64_t end = std::min<int64_t>(first + record.bucketCount[bucket], record.keywordCount);
+        for (int64_t slot = first; slot < end; ++slot) {
+            const WStringView keyword = SlotText(slot);
+            if (!keyword.empty() && KeywordBucket(keyword[0]) == bucket) Insert(keyword, static_cast<int32_t>(slot));
+        }
+    }
 }
 
 LanguageTable* CreateLanguageTable(int32_t count) {

@@ -1,5 +1,6 @@
 #include "engine/special_chars.h"
 
+#include <algorithm>
 #include <cstring>
 #include "app/helpers.h"
 #include "config/profile.h"
@@ -10,6 +11,25 @@ static constexpr WStringView kTwoNbsp = u"&nbsp;&nbsp;";
 static constexpr WStringView kFourNbsp = u"&nbsp;&nbsp;&nbsp;&nbsp;";
 
 WStringView TabMarkup(int32_t tabToSpaces) { return tabToSpaces == 2 ? kTwoNbsp : kFourNbsp; }
+
+TabStops::TabStops(const char16_t* text, int32_t tabToSpaces)
+    : walked_(text), width_(static_cast<uint32_t>(TabMarkup(tabToSpaces).size() / kNbsp.size())) {}
+
+WStringView TabStops::Markup(const char16_t* tab) {
+    for (; walked_ < tab; ++walked_) {
+        const char16_t c = *walked_;
+        if (c == u'\r' || c == u'\n')
+            column_ = 0;
+        else if (c == u'\t')
+            column_ += width_ - column_ % width_;
+        else if (!IsLowSurrogate(c) || !IsHighSurrogate(walked_[-1]))
+            ++column_;
+    }
+    const uint32_t spaces = width_ - column_ % width_;
+    column_ += spaces;
+    walked_ = tab + 1;
+    return kFourNbsp.substr(kFourNbsp.size() - spaces * kNbsp.size());
+}
 
 static void SetRow(SpecialCharEntry& row, char16_t character, WStringView text) {
     row.character = character;
@@ -62,16 +82,20 @@ bool LoadSpecialChars(AppSettings& settings) {
     return true;
 }
 
-EscapeTable::EscapeTable(const SpecialChars* table, int32_t tabToSpaces)
-    : table_(table), tab_(TabMarkup(tabToSpaces)) {
-    if (!table_) return;
-    for (int32_t i = 0; i < table_->count; ++i) {
+EscapeTable::EscapeTable(const SpecialChars* table, int32_t tabToSpaces, bool tabStops)
+    : table_(table), tab_(TabMarkup(tabToSpaces)), tabStops_(tabStops) {
+    // The widest tab stop is a whole tab width.
+    if (tabStops_) ascii_[u'\t'] = {tab_.data(), static_cast<int32_t>(tab_.size())};
+    for (int32_t i = 0; table_ && i < table_->count; ++i) {
         const char16_t c = table_->rows[i].character;
+        const Replacement row = ReplacementOf(i);
+        longest_ = std::max(longest_, static_cast<size_t>(std::max(row.length, 0)));
         if (c >= 128)
             hasWideRows_ = true;
         else if (!ascii_[c].text)
-            ascii_[c] = ReplacementOf(i);
+            ascii_[c] = row;
     }
+    longest_ = std::max(longest_, static_cast<size_t>(ascii_[u'\t'].length));
 }
 
 EscapeTable::Replacement EscapeTable::ReplacementOf(int32_t row) const {
@@ -98,16 +122,22 @@ uint64_t EscapedSize(const EscapeTable& table, WStringView s, bool* anyRow) {
     return 2 * units;
 }
 
-size_t EscapeHtml(const EscapeTable& table, WStringView s, char16_t previous, char16_t* destination) {
+size_t EscapeHtml(const EscapeTable& table, WStringView s, char16_t previous, char16_t* destination,
+                  TabStops* stops) {
     char16_t* out = destination;
-    for (char16_t c : s) {
-        const EscapeTable::Replacement r =
-            (c == u' ' && !IsWideSpace(previous)) ? EscapeTable::Replacement{nullptr, 0} : table.Find(c);
-        if (r.text) {
-            std::memcpy(out, r.text, static_cast<size_t>(r.length) * sizeof(char16_t));
-            out += r.length;
-        } else {
+    for (const char16_t* p = s.data(); p < s.data() + s.size(); ++p) {
+        const char16_t c = *p;
+        EscapeTable::Replacement r = table.Find(c);
+        if (!r.text || (c == u' ' && !IsWideSpace(previous))) {
             *out++ = c;
+        } else {
+            if (c == u'\t' && stops) {
+                const WStringView stop = stops->Markup(p);
+                r = {stop.data(), static_cast<int32_t>(stop.size())};
+            }
+            // Replacements are a few units long: a loop beats a call.
+            for (int32_t i = 0; i < r.length; ++i) out[i] = r.text[i];
+            out += r.length;
         }
         previous = c;
     }

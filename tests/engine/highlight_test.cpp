@@ -13,8 +13,7 @@ public:
 
     std::vector<WString> Run(const std::u16string& code, int32_t lineCount) {
         const std::u16string text = u'\0' + code;
-        std::vector<char16_t> word(kWordBufferLength);
-        ScanBuffers buffers{word.data(), static_cast<char16_t*>(MEM_Alloc(kInitialEscapeBytes)), kInitialEscapeBytes};
+        ScanBuffers buffers{static_cast<char16_t*>(MEM_Alloc(kInitialEscapeBytes)), kInitialEscapeBytes};
         EXPECT_TRUE(HighlightCode(emitter_, language_, text.c_str() + 1, lineCount, buffers));
         MEM_Free(buffers.escape);
         return sink_.Texts();
@@ -112,16 +111,39 @@ TEST(Highlight, StringsEndAtTheirCloserOrLineEnd) {
     EXPECT_TRUE(run.Chunks()[1].bold);
 }
 
-TEST(Highlight, EscapeBeforeLineEndRunsTheStringOn) {
+TEST(Highlight, AnEscapeBeforeALineEndLeavesTheLineBreakOutsideTheString) {
     TestLanguage c(kCLikeDefinition);
-    Highlight beforeCr(c.Info());
-    EXPECT_EQ(beforeCr.Run(u"\"a\\\r\nb\"\r\nc", 2),
-              (std::vector<WString>{kStringSpan, u"\"a\\\r\nb\"", u"<br/>", u"\r\n", u"</span>", u"c"}));
+    Highlight beforeCrLf(c.Info());
+    EXPECT_EQ(beforeCrLf.Run(u"\"a\\\r\nb\r\n", 2),
+              (std::vector<WString>{kStringSpan, u"\"a\\", u"<br/>", u"\r\n", u"</span>", u"b", u"\r\n"}));
+    Highlight beforeLoneCr(c.Info());
+    EXPECT_EQ(beforeLoneCr.Run(u"'\\\rb", 2),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\", u"<br/>", u"\r\n", u"</span>", u"b"}));
+    Highlight beforeLoneLf(c.Info());
+    EXPECT_EQ(beforeLoneLf.Run(u"'\\\nb", 2),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\", u"<br/>", u"\r\n", u"</span>", u"b"}));
     Highlight pairBeforeCr(c.Info());
     EXPECT_EQ(pairBeforeCr.Run(u"'\\n\r\n'", 2),
-              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\n\r\n'"}));
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\n", u"<br/>", u"\r\n", u"'"}));
     Highlight atEnd(c.Info());
     EXPECT_EQ(atEnd.Run(u"\"\\", 1), (std::vector<WString>{kStringSpan, u"\"\\"}));
+}
+
+TEST(Highlight, AfterAnEscapePairTheNextCharacterIsExaminedAfresh) {
+    TestLanguage c(kCLikeDefinition);
+    // Two escaped backslashes, then the closer: the literal ends there.
+    Highlight backslashes(c.Info());
+    EXPECT_EQ(backslashes.Run(u"p = \"\\\\\\\\\"\r\nq", 2),
+              (std::vector<WString>{u"p", u" ", kSeperatorSpan, u"=", u" ", u"</span>", kStringSpan, u"\"\\\\\\\\\"",
+                                    u"<br/>", u"\r\n", u"</span>", u"q"}));
+    Highlight quote(c.Info());
+    EXPECT_EQ(quote.Run(u"'\\\\' x '\\''", 1),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\\\'", u" ", u"</span>", u"x", u" ",
+                                    u"<span style=\"color:#A31516\">", u"'\\''"}));
+    // An escape pair right after another: the second escape still escapes.
+    Highlight pairs(c.Info());
+    EXPECT_EQ(pairs.Run(u"\"\\n\\\"x\" y", 1),
+              (std::vector<WString>{kStringSpan, u"\"\\n\\\"x\"", u" ", u"</span>", u"y"}));
 }
 
 TEST(Highlight, LongWordsAreCutAt4095Characters) {
@@ -134,10 +156,12 @@ TEST(Highlight, LongWordsAreCutAt4095Characters) {
     EXPECT_EQ(chunks[2], WString(904, u'w'));
 }
 
-TEST(Highlight, WithoutDelimitersLineBreaksStayInsideWords) {
+TEST(Highlight, WithoutDelimitersLineBreaksStillEndWords) {
     TestLanguage plain("[LanguageInfo]\nEscapeChar=\\\n");
     Highlight run(plain.Info());
-    EXPECT_EQ(run.Run(u"a b\r\nc\r\n", 2), (std::vector<WString>{u"a b\r\nc\r\n"}));
+    EXPECT_EQ(run.Run(u"a b\r\nc\nd\re\r\n", 4),
+              (std::vector<WString>{u"a b", u"<br/>", u"\r\n", u"c", u"<br/>", u"\r\n", u"d", u"<br/>", u"\r\n", u"e",
+                                    u"\r\n"}));
 }
 
 TEST(Highlight, KeywordClassesFourToNineBorrowOtherRoles) {
@@ -192,18 +216,15 @@ TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
     TestLanguage c(kCLikeDefinition);
     const EscapeTable escapes(nullptr, 2);
     const CharClasses classes(c.Info(), escapes);
-    char16_t word[kWordBufferLength];
     bool mayEscape = true;
-    EXPECT_EQ(SplitWord(u"abc(d", classes, word, mayEscape), 3u);
-    EXPECT_EQ(WString(word), u"abc");
+    EXPECT_EQ(SplitWord(u"abc(d", classes, mayEscape), 3u);
     EXPECT_FALSE(mayEscape);
-    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, word, mayEscape), 2u);
-    EXPECT_EQ(SplitWord(u" x", classes, word, mayEscape), 0u);
-    EXPECT_EQ(word[0], 0);
+    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, mayEscape), 2u);
+    EXPECT_EQ(SplitWord(u" x", classes, mayEscape), 0u);
 
     TestLanguage wide("[LanguageInfo]\nDelimiters=\xA3\xAC\nSeperators=\xA3\xAC\n");
     const CharClasses wideClasses(wide.Info(), escapes);
-    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, word, mayEscape), 1u);
+    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, mayEscape), 1u);
     EXPECT_TRUE(wideClasses.IsSeperator(u'\uFF0C'));
 }
 
