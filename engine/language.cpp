@@ -298,11 +298,12 @@ KeywordMatch KeywordIndex::Probe(WStringView word) const {
     }
 }
 
+// Nothing is ever removed, so of two equal keywords the one inserted first
+// lies first on the probe sequence: the earlier slot wins, as in FindKeyword.
 void KeywordIndex::Insert(WStringView keyword, int32_t slot) {
     const uint32_t key = Key(keyword);
     uint32_t i = FirstProbe(key, mask_);
-    for (; entries_[i].slot >= 0; i = (i + 1) & mask_)
-        if (entries_[i].key == key && Equal(SlotText(entries_[i].slot), keyword)) return;  // an earlier slot wins
+    while (entries_[i].slot >= 0) i = (i + 1) & mask_;
     entries_[i] = {key, slot, keyword.size()};
     longest_ = std::max(longest_, keyword.size());
 }

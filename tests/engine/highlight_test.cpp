@@ -8,8 +8,12 @@ namespace {
 // Scans code with the given language and returns the cell content's chunks.
 class Highlight {
 public:
-    explicit Highlight(const LanguageInfo& language, const SpecialChars* specials = nullptr, int32_t tab = 2)
-        : language_(language), theme_(DistinctTheme()), escapes_(specials, tab), emitter_(sink_, theme_, tab, escapes_) {}
+    explicit Highlight(const LanguageInfo& language, const SpecialChars* specials = nullptr, int32_t tab = 2,
+                       bool tabStops = false)
+        : language_(language),
+          theme_(DistinctTheme()),
+          escapes_(specials, tab, tabStops),
+          emitter_(sink_, theme_, tab, escapes_) {}
 
     std::vector<WString> Run(const std::u16string& code, int32_t lineCount) {
         const std::u16string text = u'\0' + code;
@@ -53,6 +57,43 @@ TEST(Highlight, IndentationAndTabsBecomeNonBreakingSpaces) {
               (std::vector<WString>{u"&nbsp;", u"&nbsp;", u"&nbsp;", u"&nbsp;", u"a", u"&nbsp;&nbsp;", u"b", u"\r\n"}));
     Highlight four(c.Info(), nullptr, 4);
     EXPECT_EQ(four.Run(u"\t", 1), (std::vector<WString>{u"&nbsp;&nbsp;&nbsp;&nbsp;"}));
+}
+
+const WString kNbsp[] = {u"", u"&nbsp;", u"&nbsp;&nbsp;", u"&nbsp;&nbsp;&nbsp;", u"&nbsp;&nbsp;&nbsp;&nbsp;"};
+
+TEST(Highlight, TabStopsCountColumnsFromTheLineStart) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight four(c.Info(), nullptr, 4, true);
+    EXPECT_EQ(four.Run(u"a\tbc\td\t\tx\r\n\ty", 2),
+              (std::vector<WString>{u"a", kNbsp[3], u"bc", kNbsp[2], u"d", kNbsp[3], kNbsp[4], u"x", u"<br/>", u"\r\n",
+                                    kNbsp[4], u"y"}));
+    Highlight two(c.Info(), nullptr, 2, true);
+    EXPECT_EQ(two.Run(u"abc\td", 1), (std::vector<WString>{u"abc", kNbsp[1], u"d"}));
+    Highlight other(c.Info(), nullptr, 3, true);
+    EXPECT_EQ(other.Run(u"ab\t", 1), (std::vector<WString>{u"ab", kNbsp[2]})) << "widths other than 2 count as 4";
+}
+
+TEST(Highlight, TabStopsHoldInsideLiteralsAndComments) {
+    SpecialChars* table = CreateSpecialChars(1, 2);
+    SetSpecialCharItem(table->rows[0], u"\t,[tab]");  // tab stops win over a configured tab row
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info(), table, 4, true);
+    EXPECT_EQ(run.Run(u"\"a\tb\"\t/*\tc\t*/ x //\td\r\n", 1),
+              (std::vector<WString>{kStringSpan, u"\"a" + kNbsp[2] + u"b\"", kNbsp[2], u"</span>", kCommentSpan, u"/*",
+                                    kNbsp[2], u"c", kNbsp[3], u"*/", u" ", u"</span>", u"x", u" ", kCommentSpan,
+                                    u"//" + kNbsp[1] + u"d", u"\r\n"}));
+    FreeSpecialChars(table);
+
+    TestLanguage noDelimiters("[LanguageInfo]\nEscapeChar=\\\n");
+    Highlight word(noDelimiters.Info(), nullptr, 4, true);
+    EXPECT_EQ(word.Run(u"ab\tc", 1), (std::vector<WString>{u"ab" + kNbsp[2] + u"c"})) << "without a table too";
+}
+
+TEST(Highlight, ASurrogatePairTakesOneColumnBeforeATabStop) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info(), nullptr, 4, true);
+    EXPECT_EQ(run.Run(u"\U0001F600\tx \u4E2D\ty", 1),
+              (std::vector<WString>{u"\U0001F600", kNbsp[3], u"x", u" ", u"\u4E2D", kNbsp[1], u"y"}));
 }
 
 TEST(Highlight, NumbersContinueThroughDigitsAndDots) {
