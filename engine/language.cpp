@@ -271,15 +271,19 @@ WStringView KeywordIndex::SlotText(int64_t slot) const {
     return WStringView(keyword, static_cast<size_t>(std::find(keyword, keyword + stride - 1, u'\0') - keyword));
 }
 
-// Keywords are a few units long: a loop beats the library's comparisons.
-bool KeywordIndex::Equal(WStringView stored, WStringView word) const {
-    if (stored.size() != word.size()) return false;
+// Whether the slot's keyword equals the word: it ends where the word does
+// and agrees before. Keywords are a few units long: a loop beats the
+// library's comparisons.
+bool KeywordIndex::SlotHolds(int32_t slot, WStringView word) const {
+    const size_t stride = static_cast<size_t>(record_.keywordStride);
+    const char16_t* keyword = record_.keywords + static_cast<size_t>(slot) * stride + 1;
+    if (word.size() < stride - 1 && keyword[word.size()]) return false;
     if (record_.caseSensitive == 1) {
         for (size_t i = 0; i < word.size(); ++i)
-            if (stored[i] != word[i]) return false;
+            if (keyword[i] != word[i]) return false;
     } else {
         for (size_t i = 0; i < word.size(); ++i)
-            if (AsciiLower(stored[i]) != AsciiLower(word[i])) return false;
+            if (AsciiLower(keyword[i]) != AsciiLower(word[i])) return false;
     }
     return true;
 }
@@ -290,11 +294,10 @@ static uint32_t FirstProbe(uint32_t key, uint32_t mask) { return (key * 0x9E3779
 KeywordMatch KeywordIndex::Probe(WStringView word) const {
     const uint32_t key = Key(word);
     for (uint32_t i = FirstProbe(key, mask_);; i = (i + 1) & mask_) {
-        const Entry& entry = entries_[i];
+        const Entry entry = entries_[i];
+        if (entry.key == key && entry.slot >= 0 && SlotHolds(entry.slot, word))
+            return {true, record_.keywords[static_cast<size_t>(entry.slot) * record_.keywordStride] - u'0'};
         if (entry.slot < 0) return {false, 0};
-        if (entry.key != key || entry.length != word.size()) continue;
-        const char16_t* slot = record_.keywords + static_cast<size_t>(entry.slot) * record_.keywordStride;
-        if (Equal(WStringView(slot + 1, entry.length), word)) return {true, slot[0] - u'0'};
     }
 }
 
@@ -304,27 +307,28 @@ void KeywordIndex::Insert(WStringView keyword, int32_t slot) {
     const uint32_t key = Key(keyword);
     uint32_t i = FirstProbe(key, mask_);
     while (entries_[i].slot >= 0) i = (i + 1) & mask_;
-    entries_[i] = {key, slot, keyword.size()};
+    entries_[i] = {key, slot};
     longest_ = std::max(longest_, keyword.size());
 }
 
 KeywordIndex::KeywordIndex(const LanguageInfo& record) : record_(record) {
     if (!record.keywords || record.keywordStride <= 0 || record.keywordCount <= 0) return;
-    // At most half full, so a probe soon meets an empty entry.
-    constexpr int32_t kMostIndexed = 1 << 24;
+    // At most an eighth full, so a word that is no keyword mostly meets an
+    // empty entry at once. Beyond the usual sizes FindKeyword answers.
+    constexpr int32_t kMostIndexed = 1 << 16;
     if (record.keywordCount > kMostIndexed) {
         longest_ = static_cast<size_t>(record.keywordStride);
         return;
     }
     uint32_t capacity = 64;
-    while (capacity < 2 * static_cast<uint32_t>(record.keywordCount)) capacity *= 2;
+    while (capacity < 8 * static_cast<uint32_t>(record.keywordCount)) capacity *= 2;
     entries_.reset(new (std::nothrow) Entry[capacity]);
     if (!entries_) {
         longest_ = static_cast<size_t>(record.keywordStride);
         return;
     }
     mask_ = capacity - 1;
-    std::fill(entries_.get(), entries_.get() + capacity, Entry{0, -1, 0});
+    std::fill(entries_.get(), entries_.get() + capacity, Entry{0, -1});
     // The slots FindKeyword walks, in its order. A keyword in another
     // letter's bucket is never found, as FindKeyword never looks there.
     for (int bucket = 0; bucket < kKeywordBuckets; ++bucket) {

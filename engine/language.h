@@ -61,7 +61,6 @@ private:
     struct Entry {
         uint32_t key;
         int32_t slot;  // -1: empty
-        size_t length;
     };
     // Words equal but for ASCII case have the same key: setting bit 5 folds
     // every ASCII letter (and some other characters with it, which costs a
@@ -71,7 +70,7 @@ private:
                (uint32_t{word.back() | 0x20u} << 4) ^ static_cast<uint32_t>(word.size());
     }
     WStringView SlotText(int64_t slot) const;
-    bool Equal(WStringView stored, WStringView word) const;
+    bool SlotHolds(int32_t slot, WStringView word) const;
     KeywordMatch Probe(WStringView word) const;
     void Insert(WStringView keyword, int32_t slot);
 

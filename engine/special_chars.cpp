@@ -128,7 +128,10 @@ size_t EscapeHtml(const EscapeTable& table, WStringView s, char16_t previous, ch
     for (const char16_t* p = s.data(); p < s.data() + s.size(); ++p) {
         const char16_t c = *p;
         EscapeTable::Replacement r = table.Find(c);
-        if (!r.text || (c == u' ' && !IsWideSpace(previous))) {
+        // Computed rather than branched on: blanks are frequent in comments,
+        // and most of them follow a word and stay blanks.
+        const bool blankStays = (c == u' ') & !IsWideSpace(previous);
+        if (!r.text | blankStays) {
             *out++ = c;
         } else {
             if (c == u'\t' && stops) {

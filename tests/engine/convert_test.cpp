@@ -65,12 +65,12 @@ TEST_F(Convert, TrailingEmptyLinesAreNotConverted) {
 
 TEST_F(Convert, LineCountsAgreeWithALineByLineCount) {
     std::mt19937 random(7);
-    const char16_t units[] = {u'\r', u'\n', u'x', u' '};
-    for (int round = 0; round < 2000; ++round) {
+    const char16_t units[] = {u'\r', u'\n', u'x', u' ', u'\r', u'\n', u'x', u' ', u'\0'};
+    for (int round = 0; round < 3000; ++round) {
         std::u16string code(random() % 300, u'x');
-        for (char16_t& c : code) c = units[random() % 4];
+        for (char16_t& c : code) c = units[random() % (round % 2 ? 8 : 9)];
         int lines = 0, line = 1;
-        for (size_t i = 0; i < code.size(); ++i) {
+        for (size_t i = 0; i < code.size() && code[i]; ++i) {
             if (code[i] != u'\r' && code[i] != u'\n') {
                 lines = line;
             } else {
