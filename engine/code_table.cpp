@@ -73,7 +73,7 @@ void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t sta
     WriteMarkup(emitter, open.View());
     LineNumber number(startLine);
     for (int32_t h = 1; h <= lineCount; ++h, number.Increment()) {
-        WriteContent(emitter, number.View(), numbers.color, false);
+        WriteChangedContent(emitter, number.View(), numbers.color, false);
         if (h < lineCount) WriteMarkup(emitter, u"<br/>"sv);
         if (h % 16 == 0) WriteMarkup(emitter, u"\r\n"sv);
     }

@@ -129,6 +129,16 @@ inline void WriteContent(Emitter& emitter, WStringView text, ColorRef color, boo
     }
     WriteChunk(emitter, text, color, bold);
 }
+// WriteContent for text just changed unit by unit in place (a line number
+// counting up): copied unit by unit, for a wider read of it would wait until
+// those narrow writes reach the cache.
+inline void WriteChangedContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
+    if (text.size() <= Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
+        for (char16_t c : text) emitter.batch[emitter.batchLength++] = c;
+        return;
+    }
+    WriteChunk(emitter, text, color, bold);
+}
 inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
 // For a sink that keeps only the text: escapes a slice of the code text
 // straight into the batch, with no buffer of its own and no sizing pass.

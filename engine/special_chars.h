@@ -67,6 +67,7 @@ public:
         const char16_t* text;
         int32_t length;
     };
+    bool HasWideRows() const { return hasWideRows_; }
     // Calls f(c) for every character that some row replaces.
     template <typename F>
     void ForEachReplaced(F&& f) const {
@@ -84,6 +85,14 @@ public:
         return hasWideRows_ ? FindWide(c) : Replacement{nullptr, 0};
     }
 
+    // The ASCII characters other than the blank that some row replaces,
+    // when there are at most eight, each eight times over (unused places
+    // repeat the first): EscapeHtml then skips eight units at a time past
+    // the others.
+    using EightUnits = char16_t[8];
+    const EightUnits* FewReplaced() const { return fewReplaced_ ? replacedAscii_ : nullptr; }
+    bool ReplacesBlank() const { return ascii_[u' '].text; }
+
 private:
     Replacement FindWide(char16_t c) const;
     Replacement ReplacementOf(int32_t row) const;
@@ -93,13 +102,14 @@ private:
     bool tabStops_;
     bool hasWideRows_ = false;
     size_t longest_ = 1;
+    EightUnits replacedAscii_[8] = {};
+    bool fewReplaced_ = true;
     Replacement ascii_[128] = {};
 };
 
 // Bytes a buffer needs for EscapeHtml(s): 2 x (1 + the replacement lengths,
-// 1 for characters without a row). Wide enough never to overflow. anyRow, when
-// given, tells whether some character has a row (else escaping copies s).
-uint64_t EscapedSize(const EscapeTable& table, WStringView s, bool* anyRow = nullptr);
+// 1 for characters without a row). Wide enough never to overflow.
+uint64_t EscapedSize(const EscapeTable& table, WStringView s);
 // Escapes s into destination (NUL-terminated) and returns the length written.
 // `previous` is the character before s in the code text: a blank stays a
 // blank after anything that is not white space. With tab stops, s must be a
