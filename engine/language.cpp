@@ -271,20 +271,33 @@ WStringView KeywordIndex::SlotText(int64_t slot) const {
     return WStringView(keyword, static_cast<size_t>(std::find(keyword, keyword + stride - 1, u'\0') - keyword));
 }
 
+// Whether `count` units at a and b agree, as fixed-size comparisons that
+// overlap in the middle rather than a loop that ends at a different place
+// for every word.
+static bool SameUnits(const char16_t* a, const char16_t* b, size_t count) {
+    auto same = [&](auto block, size_t at) {
+        decltype(block) other;
+        std::memcpy(&block, a + at, sizeof block);
+        std::memcpy(&other, b + at, sizeof other);
+        return block == other;
+    };
+    if (count < 2) return count == 0 || a[0] == b[0];
+    if (count < 4) return same(uint32_t{}, 0) & same(uint32_t{}, count - 2);
+    size_t at = 0;
+    for (; at + 4 < count; at += 4)
+        if (!same(uint64_t{}, at)) return false;
+    return same(uint64_t{}, count - 4);
+}
+
 // Whether the slot's keyword equals the word: it ends where the word does
-// and agrees before. Keywords are a few units long: a loop beats the
-// library's comparisons.
+// and agrees before.
 bool KeywordIndex::SlotHolds(int32_t slot, WStringView word) const {
     const size_t stride = static_cast<size_t>(record_.keywordStride);
     const char16_t* keyword = record_.keywords + static_cast<size_t>(slot) * stride + 1;
     if (word.size() < stride - 1 && keyword[word.size()]) return false;
-    if (record_.caseSensitive == 1) {
-        for (size_t i = 0; i < word.size(); ++i)
-            if (keyword[i] != word[i]) return false;
-    } else {
-        for (size_t i = 0; i < word.size(); ++i)
-            if (AsciiLower(keyword[i]) != AsciiLower(word[i])) return false;
-    }
+    if (record_.caseSensitive == 1) return SameUnits(keyword, word.data(), word.size());
+    for (size_t i = 0; i < word.size(); ++i)
+        if (AsciiLower(keyword[i]) != AsciiLower(word[i])) return false;
     return true;
 }
 

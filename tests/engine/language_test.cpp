@@ -238,11 +238,12 @@ TEST(KeywordIndexTest, FindsWhatFindKeywordFinds) {
     // A word twice in its bucket (the first class wins), a keyword filed under
     // another letter (never found), case folding, keywords that share their
     // ends and length.
-    const char* definition = "[LanguageInfo]\nCaseSensitive=%d\n[a]\nalpha 2alpha ALPHA abc acc abbc 3a_z\n"
+    const char* definition = "[LanguageInfo]\nCaseSensitive=%d\n[a]\nalpha 2alpha ALPHA abc acc abbc 3a_z along_keyword\n"
                              "[b]\nbeta 1zeta _b\n[_]\n__x__ __y__ _\n[#]\n#if\n";
     const std::initializer_list<const char16_t*> words = {
         u"alpha", u"Alpha", u"ALPHA", u"abc", u"ABC", u"acc", u"abbc", u"a_z", u"beta", u"zeta", u"_b", u"__x__",
-        u"__y__", u"__z__", u"_", u"#if", u"#IF", u"if", u"a", u"alphabet", u"\u4E2D", u"b"};
+        u"__y__", u"__z__", u"_", u"#if", u"#IF", u"if", u"a", u"alphabet", u"\u4E2D", u"b", u"along_keyword",
+        u"along_keywore", u"blong_keyword", u"Along_Keyword"};
     for (int caseSensitive : {0, 1}) {
         char text[256];
         std::snprintf(text, sizeof text, definition, caseSensitive);
