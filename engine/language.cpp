@@ -282,7 +282,7 @@ static bool SameUnits(const char16_t* a, const char16_t* b, size_t count) {
         return block == other;
     };
     if (count < 2) return count == 0 || a[0] == b[0];
-    if (count < 4) return same(uint32_t{}, 0) & same(uint32_t{}, count - 2);
+    if (count < 4) return same(uint32_t{}, 0) && same(uint32_t{}, count - 2);
     size_t at = 0;
     for (; at + 4 < count; at += 4)
         if (!same(uint64_t{}, at)) return false;
