@@ -8,8 +8,13 @@ inline bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 // iswspace: the Unicode white-space characters of the Basic Multilingual
 // Plane (ASCII blanks and controls, no-break space, ideographic space, ...).
 inline bool IsWideSpace(char16_t c) {
-    if (c <= 0x20) return c == 0x20 || (c >= 0x09 && c <= 0x0D);
-    if (c < 0x85) return false;
+    // Below U+0085 without a branch on c, which follows the text: tab, LF,
+    // VT, FF, CR and blank are bits 9 to 13 and 32 of one constant.
+    if (c < 0x85) return (c <= 0x20) & static_cast<bool>((0x100003E00ULL >> (c & 0x3F)) & 1);
     return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
            c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
+
+// The two halves of a surrogate pair, which together stand for one character.
+inline bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+inline bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include "engine/highlight.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 // A colour attribute such as ` bgcolor="#fff"`, written only for a non-empty colour text.
 Chunk& AppendBgcolor(Chunk& chunk, const ThemeColor& colour) {
@@ -71,30 +73,26 @@ void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t sta
     WriteMarkup(emitter, open.View());
     LineNumber number(startLine);
     for (int32_t h = 1; h <= lineCount; ++h, number.Increment()) {
-        WriteContent(emitter, number.View(), numbers.color, false);
-        if (h < lineCount) WriteMarkup(emitter, u"<br/>");
-        if (h % 16 == 0) WriteMarkup(emitter, u"\r\n");
+        WriteChangedContent(emitter, number.View(), numbers.color, false);
+        if (h < lineCount) WriteMarkup(emitter, u"<br/>"sv);
+        if (h % 16 == 0) WriteMarkup(emitter, u"\r\n"sv);
     }
-    WriteMarkup(emitter, lineCount % 16 ? u"\r\n</td>\r\n" : u"</td>\r\n");
+    WriteMarkup(emitter, lineCount % 16 ? u"\r\n</td>\r\n"sv : u"</td>\r\n"sv);
     WriteSpacerCell(emitter, background, u"4px");
     WriteBorderCell(emitter, borderSize);
 }
 
-// The buffers of one scan, released whatever way the table ends.
+// The buffer of one scan, released whatever way the table ends.
 class ScanBufferOwner {
 public:
     explicit ScanBufferOwner(const EngineAllocator& allocator) : allocator_(allocator) {
-        buffers.word = static_cast<char16_t*>(allocator_.allocate(kWordBufferLength * sizeof(char16_t)));
         buffers.escape = static_cast<char16_t*>(allocator_.allocate(kInitialEscapeBytes));
         buffers.escapeCapacity = kInitialEscapeBytes;
     }
-    ~ScanBufferOwner() {
-        allocator_.release(buffers.word);
-        allocator_.release(buffers.escape);
-    }
+    ~ScanBufferOwner() { allocator_.release(buffers.escape); }
     ScanBufferOwner(const ScanBufferOwner&) = delete;
     ScanBufferOwner& operator=(const ScanBufferOwner&) = delete;
-    bool Obtained() const { return buffers.word && buffers.escape; }
+    bool Obtained() const { return buffers.escape; }
 
     ScanBuffers buffers;
 
@@ -110,10 +108,10 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     ForgetOpenSpan(emitter);
     const int columns = showLineNumbers ? 9 : 5;
 
-    WriteMarkup(emitter, u"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" border-collapse=\"collapse\">\r\n");
-    WriteMarkup(emitter, u"<tbody>\r\n");
+    WriteMarkup(emitter, u"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" border-collapse=\"collapse\">\r\n"sv);
+    WriteMarkup(emitter, u"<tbody>\r\n"sv);
     WriteBorderRow(emitter, columns, borderSize, u"");
-    WriteMarkup(emitter, u"<tr>\r\n");
+    WriteMarkup(emitter, u"<tr>\r\n"sv);
     WriteBorderCell(emitter, borderSize);
     if (showLineNumbers) WriteLineNumberColumn(emitter, borderSize, startLine, lineCount);
 
@@ -127,14 +125,14 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     codeCell << u">\r\n";
     WriteMarkup(emitter, codeCell.View());
     if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;
-    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>\r\n");
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>\r\n"sv);
     ForgetOpenSpan(emitter);
-    WriteMarkup(emitter, u"</td>\r\n");
+    WriteMarkup(emitter, u"</td>\r\n"sv);
     WriteSpacerCell(emitter, background, u"8px");
     WriteBorderCell(emitter, borderSize);
 
-    WriteMarkup(emitter, u"</tr>\r\n");
+    WriteMarkup(emitter, u"</tr>\r\n"sv);
     WriteBorderRow(emitter, columns, borderSize, u"\r\n");
-    WriteMarkup(emitter, u"</tbody>\r\n</table>\r\n");
+    WriteMarkup(emitter, u"</tbody>\r\n</table>\r\n"sv);
     return true;
 }

@@ -7,7 +7,7 @@
 #include "engine/language.h"
 
 // Writes the whole table. text must be NUL-terminated with a readable NUL
-// before it; startLine >= 1. False when the scan buffers cannot be obtained
+// before it; startLine >= 1. False when the scan buffer cannot be obtained
 // (nothing written) or the escape buffer cannot grow (the table stops where
 // the code did).
 bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbers, const LanguageInfo& language,

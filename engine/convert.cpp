@@ -2,44 +2,86 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include "engine/code_table.h"
+
+using namespace std::string_view_literals;
 
 static constexpr size_t kStartLineTextLength = 511;  // what the 512-character read keeps
 
-// Whether one of the four 16-bit units packed in `four` is zero.
-static bool HasZeroUnit(uint64_t four) {
-    return (four - 0x0001000100010001ULL) & ~four & 0x8000800080008000ULL;
+// The top bit of each 16-bit unit of `four` that is zero, and no other bit.
+static uint64_t ZeroUnits(uint64_t four) {
+    constexpr uint64_t kLow15 = 0x7FFF7FFF7FFF7FFFULL;
+    return ~(((four & kLow15) + kLow15) | four | kLow15);
 }
 
-// Units before the first NUL, as the pane would hold them; fast on long texts.
-static size_t TextLength(WStringView code) {
+static uint64_t LoadFour(const char16_t* units) {
+    uint64_t four;
+    std::memcpy(&four, units, sizeof four);
+    return four;
+}
+
+static bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+namespace {
+// The part of a code text the pane would hold (up to its first NUL) and its
+// number of lines up to the last non-empty one.
+struct CodeExtent {
+    size_t length;
+    int32_t lines;
+};
+}  // namespace
+
+// One pass over the text, for it may be long: a line break is a LF, or a CR
+// that no LF follows; the breaks are counted up to the first NUL, and those
+// that end the text start no line.
+static CodeExtent MeasureCode(WStringView code) {
+    const char16_t* const units = code.data();
+    const size_t size = code.size();
+    uint64_t breaks = 0;
     size_t i = 0;
-    for (uint64_t four; i + 4 <= code.size(); i += 4) {
-        std::memcpy(&four, code.data() + i, sizeof four);
-        if (HasZeroUnit(four)) break;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r'), lf = _mm_set1_epi16(u'\n'), zero = _mm_setzero_si128();
+    for (bool nul = false; !nul && i + 9 <= size;) {
+        // Each lane counts down by one per break; 16-bit lanes hold 65535 steps.
+        __m128i lanes = zero;
+        for (size_t steps = 0; steps < 65535 && i + 9 <= size; ++steps, i += 8) {
+            const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + i));
+            if (_mm_movemask_epi8(_mm_cmpeq_epi16(eight, zero))) {
+                nul = true;
+                break;
+            }
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + i + 1));
+            const __m128i loneCr = _mm_andnot_si128(_mm_cmpeq_epi16(next, lf), _mm_cmpeq_epi16(eight, cr));
+            lanes = _mm_add_epi16(lanes, _mm_or_si128(_mm_cmpeq_epi16(eight, lf), loneCr));
+        }
+        uint16_t counts[8];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(counts), lanes);
+        for (uint16_t count : counts) breaks += static_cast<uint16_t>(-count);
     }
-    while (i < code.size() && code[i]) ++i;
-    return i;
+#endif
+    constexpr uint64_t kFourCr = 0x000D000D000D000DULL, kFourLf = 0x000A000A000A000AULL;
+    for (; i + 5 <= size; i += 4) {
+        const uint64_t four = LoadFour(units + i);
+        if (ZeroUnits(four)) break;
+        const uint64_t lf = ZeroUnits(four ^ kFourLf);
+        const uint64_t loneCr = ZeroUnits(four ^ kFourCr) & ~ZeroUnits(LoadFour(units + i + 1) ^ kFourLf);
+        // One top bit per break: their number, summed by one multiplication.
+        breaks += (((lf | loneCr) >> 15) * 0x0001000100010001ULL) >> 48;
+    }
+    auto isBreak = [&](size_t at) {
+        return units[at] == u'\n' || (units[at] == u'\r' && !(at + 1 < size && units[at + 1] == u'\n'));
+    };
+    for (; i < size && units[i]; ++i) breaks += isBreak(i);
+    const size_t length = i;
+    size_t end = length;
+    for (; end > 0 && IsLineBreak(units[end - 1]); --end) breaks -= isBreak(end - 1);
+    return {length, end ? static_cast<int32_t>(std::min<uint64_t>(breaks + 1, INT32_MAX)) : 0};
 }
 
-int32_t CodeLineCount(WStringView code) {
-    int32_t count = 0;  // up to the last non-empty line
-    int32_t line = 1;
-    size_t lineStart = 0;
-    for (size_t i = 0; i + 1 < code.size(); ++i) {
-        // Skip four units at a time while none of them is a CR.
-        for (uint64_t four; i + 5 <= code.size(); i += 4) {
-            std::memcpy(&four, code.data() + i, sizeof four);
-            if (HasZeroUnit(four ^ 0x000D000D000D000DULL)) break;  // some unit is a CR
-        }
-        if (code[i] == u'\r' && code[i + 1] == u'\n') {
-            if (i > lineStart) count = line;
-            ++line;
-            lineStart = ++i + 1;
-        }
-    }
-    return code.size() > lineStart ? line : count;
-}
+int32_t CodeLineCount(WStringView code) { return MeasureCode(code).lines; }
 
 int32_t ParseStartLine(WStringView text) {
     text = text.substr(0, kStartLineTextLength);
@@ -48,9 +90,21 @@ int32_t ParseStartLine(WStringView text) {
     return value > 0 ? value : 1;
 }
 
+// A setting as it may stand inside the double-quoted style attribute: the
+// usual CSS form "Code Font", monospace would end the attribute at its first
+// double quote, so double quotes become single ones (same length).
+template <size_t N>
+static WStringView InsideStyle(const char16_t (&setting)[N], char16_t (&quoted)[N]) {
+    const WStringView text = FieldView(setting);
+    std::replace_copy(text.begin(), text.end(), quoted, u'"', u'\'');
+    return WStringView(quoted, text.size());
+}
+
 static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
-    const WStringView family = FieldView(settings.fontFamily);
-    const WStringView size = FieldView(settings.fontSize);
+    char16_t familyText[sizeof settings.fontFamily / sizeof(char16_t)];
+    char16_t sizeText[sizeof settings.fontSize / sizeof(char16_t)];
+    const WStringView family = InsideStyle(settings.fontFamily, familyText);
+    const WStringView size = InsideStyle(settings.fontSize, sizeText);
     Chunk tag;
     tag << u"<div";
     if (!family.empty() || !size.empty()) {
@@ -65,43 +119,44 @@ static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
 
 // The conversion proper, over text that has a NUL before it and after it.
 static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo& language,
-                                 const char16_t* text, WStringView code, bool showLineNumbers,
+                                 const char16_t* text, int32_t lineCount, bool showLineNumbers,
                                  WStringView startLineText, OutputSink& sink, EngineAllocator allocator) {
-    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces);
+    const EscapeTable escapes(settings.specialChars, settings.tabToSpaces, settings.tabStops);
     Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
     WriteOpeningDiv(emitter, settings);
     if (!WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, language, text,
-                        ParseStartLine(startLineText), CodeLineCount(code)))
+                        ParseStartLine(startLineText), lineCount))
         return ConvertResult::TableFailed;
-    const bool lastLineEmpty = emitter.lastCharacter == u'\n' || emitter.lastCharacter == u'\r';
-    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n" : u"\r\n</div>\r\n");
+    const char16_t last = emitter.LastCharacter();
+    const bool lastLineEmpty = last == u'\n' || last == u'\r';
+    WriteMarkup(emitter, lastLineEmpty ? u"</div>\r\n"sv : u"\r\n</div>\r\n"sv);
     return ConvertResult::Converted;
 }
 
 ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                           WStringView code, bool showLineNumbers, WStringView startLineText, OutputSink& sink,
                           EngineAllocator allocator) {
-    code = code.substr(0, TextLength(code));
-    if (!language || code.empty()) return ConvertResult::NothingToDo;
+    const CodeExtent extent = MeasureCode(code);
+    if (!language || extent.length == 0) return ConvertResult::NothingToDo;
     // The scanner reads the character before the text: the buffer starts with a NUL.
-    const uint64_t bytes = 2 * static_cast<uint64_t>(code.size()) + 4;
+    const uint64_t bytes = 2 * static_cast<uint64_t>(extent.length) + 4;
     auto* buffer = bytes > UINT32_MAX ? nullptr : static_cast<char16_t*>(allocator.allocate(static_cast<uint32_t>(bytes)));
     if (!buffer) return ConvertResult::TextBufferFailed;
     buffer[0] = 0;
-    std::memcpy(buffer + 1, code.data(), code.size() * sizeof(char16_t));
-    buffer[code.size() + 1] = 0;
-    const ConvertResult result = ConvertText(settings, theme, *language, buffer + 1, WStringView(buffer + 1, code.size()),
-                                             showLineNumbers, startLineText, sink, allocator);
+    std::memcpy(buffer + 1, code.data(), extent.length * sizeof(char16_t));
+    buffer[extent.length + 1] = 0;
+    const ConvertResult result = ConvertText(settings, theme, *language, buffer + 1, extent.lines, showLineNumbers,
+                                             startLineText, sink, allocator);
     allocator.release(buffer);
     return result;
 }
 
 ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                                 PaddedCode code, bool showLineNumbers, WStringView startLineText, OutputSink& sink) {
-    const WStringView text(code.text, TextLength(WStringView(code.text, code.length)));
-    if (!language || text.empty()) return ConvertResult::NothingToDo;
+    const CodeExtent extent = MeasureCode(WStringView(code.text, code.length));
+    if (!language || extent.length == 0) return ConvertResult::NothingToDo;
     // The same limit as for the pane's text, which must fit one allocation.
-    if (2 * static_cast<uint64_t>(text.size()) + 4 > UINT32_MAX) return ConvertResult::TextBufferFailed;
-    return ConvertText(settings, theme, *language, code.text, text, showLineNumbers, startLineText, sink,
+    if (2 * static_cast<uint64_t>(extent.length) + 4 > UINT32_MAX) return ConvertResult::TextBufferFailed;
+    return ConvertText(settings, theme, *language, code.text, extent.lines, showLineNumbers, startLineText, sink,
                        DefaultEngineAllocator());
 }

@@ -13,9 +13,10 @@ Emitter::Emitter(OutputSink& output, const ColorTheme& colours, int32_t tabWidth
       escapes(&table),
       allocator(engineAllocator),
       openSpan(-1),
-      lastCharacter(0),
       batching(output.KeepsTextOnly()),
-      batchLength(0) {
+      batchLength(0),
+      inlineLimit(batching ? kBatchLength - kInlineLength + 1 : 0),
+      lastFlushed(0) {
     for (int role = 0; role < kColorRoleCount; ++role) {
         SpanTag& span = spanTags[role];
         const WStringView colour = FieldView(colours.colors[role].html);
@@ -27,13 +28,14 @@ Emitter::Emitter(OutputSink& output, const ColorTheme& colours, int32_t tabWidth
 }
 
 void Emitter::FlushBatch() {
-    if (batchLength) sink->Append(batch, batchLength, kMarkupColor, false);
+    if (!batchLength) return;
+    lastFlushed = batch[batchLength - 1];
+    sink->Append(batch, batchLength, kMarkupColor, false);
     batchLength = 0;
 }
 
 void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
     if (text.empty()) return;
-    emitter.lastCharacter = text.back();
     if (emitter.batching) {
         if (text.size() > Emitter::kBatchLength - emitter.batchLength) emitter.FlushBatch();
         if (text.size() <= Emitter::kBatchLength) {
@@ -42,7 +44,27 @@ void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
             return;
         }
     }
+    emitter.lastFlushed = text.back();
     emitter.sink->Append(text.data(), text.size(), color, bold);
+}
+
+void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops) {
+    const size_t longest = emitter.escapes->LongestReplacement();
+    while (!text.empty()) {
+        // Slices that fit the batch even when every character is replaced;
+        // EscapeHtml ends each with a NUL.
+        const size_t room = Emitter::kBatchLength - emitter.batchLength;
+        const size_t fit = room > longest ? (room - 1) / longest : 0;
+        if (fit == 0) {
+            emitter.FlushBatch();
+            continue;
+        }
+        const WStringView slice = text.substr(0, fit);
+        const size_t length = EscapeHtml(*emitter.escapes, slice, slice.data()[-1],
+                                         emitter.batch + emitter.batchLength, stops);
+        emitter.batchLength += length;
+        text.remove_prefix(slice.size());
+    }
 }
 
 Chunk& Chunk::operator<<(long long value) {
@@ -60,12 +82,7 @@ Chunk& Chunk::operator<<(long long value) {
 // nothing when none is open; either way no span counts as open afterwards.
 void OpenSpan(Emitter& emitter, ColorRole role) {
     const Emitter::SpanTag& span = emitter.spanTags[static_cast<int>(role)];
-    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>");
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, kCloseSpanTag);
     emitter.openSpan = span.colour;
     WriteMarkup(emitter, span.tag.View());
-}
-
-void CloseSpan(Emitter& emitter) {
-    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>");
-    ForgetOpenSpan(emitter);
 }

@@ -3,6 +3,7 @@
 // display colour, and the one coloured span that may be open in the code cell.
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include "config/color.h"
 #include "config/wide.h"
 #include "engine/output_sink.h"
@@ -55,14 +56,20 @@ struct Emitter {
     // The open span colour, as the first role with the same html text; -1
     // when it is empty. Spans only ever open in a role's colour.
     int openSpan;
-    char16_t lastCharacter;  // last character written, 0 before any
 
     // For a sink that keeps only the text, chunks are joined here first:
     // one call per batch instead of one per chunk.
     static constexpr size_t kBatchLength = 8192;
+    // Chunks up to this long are joined inline, without a call: short words
+    // and markup (a span tag has about 28 units).
+    static constexpr size_t kInlineLength = 32;  // what CopyUnits copies
     bool batching;
     size_t batchLength;
+    // A chunk is joined inline while batchLength is below this: room for
+    // kInlineLength units when batching, never otherwise.
+    size_t inlineLimit;
     char16_t batch[kBatchLength];
+    char16_t lastFlushed;  // the last character handed to the sink, 0 before any
 
     // The opening tag of each role's span, made once per conversion.
     struct SpanTag {
@@ -79,30 +86,73 @@ struct Emitter {
     // Hands the joined chunks to the sink; the destructor does it too.
     void FlushBatch();
     const ThemeColor& Color(ColorRole role) const { return (*theme)[role]; }
+    // The last character written, 0 before any.
+    char16_t LastCharacter() const { return batchLength ? batch[batchLength - 1] : lastFlushed; }
 };
 
 // Chunks that do not fit the batch, or go to a sink that keeps attributes.
 void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold);
 
+// Copies `count` units, between `Units` and 2 x `Units` of them, as two
+// fixed-size copies that overlap in the middle.
+template <size_t Units>
+inline void CopyBothEnds(char16_t* out, const char16_t* in, size_t count) {
+    char16_t block[Units];
+    std::memcpy(block, in, sizeof block);
+    std::memcpy(out, block, sizeof block);
+    std::memcpy(block, in + count - Units, sizeof block);
+    std::memcpy(out + count - Units, block, sizeof block);
+}
+
+// Copies up to 32 units inline without a loop, so the branches follow the
+// size class of the text (most words have 2 to 8 units), not every unit.
+inline void CopyUnits(char16_t* out, const char16_t* in, size_t count) {
+    if (count < 4) {
+        if (count >= 2)
+            CopyBothEnds<2>(out, in, count);
+        else if (count)
+            out[0] = in[0];
+    } else if (count <= 8) {
+        CopyBothEnds<4>(out, in, count);
+    } else if (count <= 16) {
+        CopyBothEnds<8>(out, in, count);
+    } else {
+        CopyBothEnds<16>(out, in, count);
+    }
+}
+
 inline void WriteContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
-    // Most chunks are short words and markup: joined inline, without a call.
-    if (emitter.batching && text.size() <= 16 && text.size() <= Emitter::kBatchLength - emitter.batchLength) {
-        if (text.empty()) return;
-        char16_t* out = emitter.batch + emitter.batchLength;
-        for (size_t i = 0; i < text.size(); ++i) out[i] = text[i];
+    if (text.size() <= Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
+        CopyUnits(emitter.batch + emitter.batchLength, text.data(), text.size());
         emitter.batchLength += text.size();
-        emitter.lastCharacter = text.back();
+        return;
+    }
+    WriteChunk(emitter, text, color, bold);
+}
+// WriteContent for text just changed unit by unit in place (a line number
+// counting up): copied unit by unit, for a wider read of it would wait until
+// those narrow writes reach the cache.
+inline void WriteChangedContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
+    if (text.size() <= Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
+        for (char16_t c : text) emitter.batch[emitter.batchLength++] = c;
         return;
     }
     WriteChunk(emitter, text, color, bold);
 }
 inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
+// For a sink that keeps only the text: escapes a slice of the code text
+// straight into the batch, with no buffer of its own and no sizing pass.
+void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops);
+// The open span colour becomes empty without writing anything.
+inline void ForgetOpenSpan(Emitter& emitter) { emitter.openSpan = -1; }
+inline bool SpanIsOpen(const Emitter& emitter) { return emitter.openSpan >= 0; }
 // Opens a span in the role's HTML colour unless that very colour is open.
 void OpenSpan(Emitter& emitter, ColorRole role);
 inline void SwitchSpan(Emitter& emitter, ColorRole role) {
     if (emitter.spanTags[static_cast<int>(role)].colour != emitter.openSpan) OpenSpan(emitter, role);
 }
-void CloseSpan(Emitter& emitter);
-// The open span colour becomes empty without writing anything.
-inline void ForgetOpenSpan(Emitter& emitter) { emitter.openSpan = -1; }
-inline bool SpanIsOpen(const Emitter& emitter) { return emitter.openSpan >= 0; }
+inline constexpr WStringView kCloseSpanTag = u"</span>";
+inline void CloseSpan(Emitter& emitter) {
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, kCloseSpanTag);
+    emitter.openSpan = -1;
+}

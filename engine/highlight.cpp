@@ -1,70 +1,56 @@
 #include "engine/highlight.h"
 
 #include <algorithm>
-#include <cstring>
 #include "engine/char_class.h"
 
-static constexpr size_t kMaxWordLength = kWordBufferLength - 1;
-static constexpr int kLineCommentSlots = 4;
+using namespace std::string_view_literals;
 
-bool CharClasses::WideSet::Contains(char16_t c) const {
-    return std::find(items, items + size, c) != items + size;
-}
+static bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
-void CharClasses::WideSet::Add(char16_t c) {
-    if (size < sizeof items / sizeof items[0] && !Contains(c)) items[size++] = c;
-}
+// Where every comment, string literal and word ends at the latest.
+static bool EndsLine(char16_t c) { return c <= u'\r' && (c == 0 || IsLineBreak(c)); }
 
-void CharClasses::Mark(char16_t c, uint8_t flag, WideSet& wide) {
-    if (c < 128)
-        ascii_[c] |= flag;
-    else
-        wide.Add(c);
-}
+static bool HoldsLineBreak(WStringView marker) { return std::any_of(marker.begin(), marker.end(), IsLineBreak); }
 
 static int LineCommentCount(const LanguageInfo& language) {
     return std::clamp(language.lineCommentCount, 0, kLineCommentSlots);
 }
 
 CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
-    ascii_[0] = kDelimiter;  // the end of the text ends every word
-    for (char16_t c = 1; c < 128; ++c)
-        if (escapes.Find(c).text) ascii_[c] |= kEscaped;
-    wideEscapes_ = escapes.HasWideRows();
-    for (char16_t c : FieldView(language.delimiters)) Mark(c, kDelimiter, wideDelimiters_);
-    for (char16_t c : FieldView(language.seperators)) Mark(c, kSeperator, wideSeperators_);
+    std::fill(std::begin(flags_), std::end(flags_), uint8_t{0});
+    for (char16_t c : {u'\0', u'\r', u'\n'}) flags_[c] = kDelimiter | kBlockStop;
+    flags_[u'\t'] |= kBlockStop;
+    escapes.ForEachReplaced([this](char16_t c) { flags_[c] |= kEscaped; });
+    for (char16_t c : FieldView(language.delimiters)) flags_[c] |= kDelimiter;
+    for (char16_t c : FieldView(language.seperators)) flags_[c] |= kSeperator;
+    bool everyCharacterOpens = false;
     for (int i = 0; i < LineCommentCount(language); ++i) {
         const WStringView opener = FieldView(language.lineComments[i]);
         if (opener.empty())
-            everyCharacterOpens_ = true;
+            everyCharacterOpens = true;
         else
-            Mark(opener[0], kOpener, wideOpeners_);
+            flags_[opener[0]] |= kOpener;
     }
     const WStringView blockOpener = FieldView(language.blockCommentOn);
-    if (!blockOpener.empty()) Mark(blockOpener[0], kOpener, wideOpeners_);
+    if (!blockOpener.empty()) flags_[blockOpener[0]] |= kOpener;
+    const WStringView blockCloser = FieldView(language.blockCommentOff);
+    if (!blockCloser.empty()) flags_[blockCloser[0]] |= kBlockStop;
     const WStringView strings = FieldView(language.stringChars);
-    for (size_t i = 0; i + 3 <= strings.size(); i += 3) Mark(strings[i + 1], kOpener, wideOpeners_);
-    if (everyCharacterOpens_)
-        for (uint8_t& flags : ascii_) flags |= kOpener;
+    for (size_t i = 0; i + 3 <= strings.size(); i += 3) flags_[strings[i + 1]] |= kOpener;
+    if (everyCharacterOpens)
+        for (uint8_t& flags : flags_) flags |= kOpener;
 }
 
-uint32_t KeywordFilter::Hash(WStringView word) {
-    uint32_t hash = 2166136261u;
-    for (char16_t c : word) hash = (hash ^ AsciiLower(c)) * 16777619u;
-    return hash ^ (hash >> 15);
-}
-
-KeywordFilter::KeywordFilter(const LanguageInfo& language) {
-    if (!language.keywords || language.keywordStride <= 0) return;
-    // Every slot of the store: a keyword equal to a word lies in one of them,
-    // whatever the buckets say.
-    const size_t stride = static_cast<size_t>(language.keywordStride);
-    for (int32_t i = 0; i < language.keywordCount; ++i) {
-        const char16_t* keyword = language.keywords + static_cast<size_t>(i) * stride + 1;
-        const char16_t* end = std::find(keyword, keyword + stride - 1, u'\0');
-        const uint32_t hash = Hash(WStringView(keyword, static_cast<size_t>(end - keyword)));
-        bits_[(hash >> 6) % kWords] |= uint64_t{1} << (hash & 63);
+Markers::Markers(const LanguageInfo& language) {
+    for (int i = 0; i < LineCommentCount(language); ++i) {
+        const WStringView opener = FieldView(language.lineComments[i]);
+        if (!HoldsLineBreak(opener)) lineOpeners[lineOpenerCount++] = opener;
     }
+    blockOpener = FieldView(language.blockCommentOn);
+    if (HoldsLineBreak(blockOpener)) blockOpener = WStringView();
+    blockCloser = FieldView(language.blockCommentOff);
+    blockCloses = !HoldsLineBreak(blockCloser);
+    stringTriples = FieldView(language.stringChars);
 }
 
 // Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
@@ -74,12 +60,17 @@ static bool StartsWith(const char16_t* text, WStringView prefix) {
     return true;
 }
 
-// Past a line break: the CR and the LF that normally follows it. A CR without
-// LF (or at the very end) is passed alone, so the scan never skips the NUL.
-static const char16_t* AfterLineBreak(const char16_t* cr) { return cr[1] == u'\n' ? cr + 2 : cr + 1; }
+// Past a line break: CR LF, or a lone CR or LF, so the scan never skips the NUL.
+static const char16_t* AfterLineBreak(const char16_t* lineBreak) {
+    return lineBreak[0] == u'\r' && lineBreak[1] == u'\n' ? lineBreak + 2 : lineBreak + 1;
+}
 
 static WStringView LineBreakMarkup(const Scanner& scanner) {
-    return scanner.lineIndex < scanner.lineCount ? u"<br/>\r\n" : u"\r\n";
+    return scanner.lineIndex < scanner.lineCount ? u"<br/>\r\n"sv : u"\r\n"sv;
+}
+
+static WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab) {
+    return scanner.tabStops ? scanner.tabStops->Markup(tab) : TabMarkup(scanner.emitter.tabToSpaces);
 }
 
 // Makes a buffer hold at least `bytes`, replacing it by one of exactly that
@@ -95,30 +86,37 @@ static bool GrowToFit(const EngineAllocator& allocator, char16_t*& buffer, uint3
     return true;
 }
 
-// Escapes a piece of code text into a buffer of its own and writes it; when
-// the buffer cannot be had, the piece is left out.
-static void WriteEscapedPiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color,
-                              bool bold) {
+// Escapes a slice of the code text and writes it as one chunk. A sink that
+// keeps only the text gets it straight into the batch; for the others it goes
+// through the escape buffer, and false, nothing written, when that cannot grow.
+static bool WriteEscaped(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold) {
     Emitter& emitter = scanner.emitter;
     const WStringView text(begin, static_cast<size_t>(end - begin));
-    const uint64_t bytes = EscapedSize(*emitter.escapes, text);
-    if (bytes > UINT32_MAX) return;
-    auto* buffer = static_cast<char16_t*>(emitter.allocator.allocate(static_cast<uint32_t>(bytes)));
-    if (!buffer) return;
-    const size_t length = EscapeHtml(*emitter.escapes, text, begin[-1], buffer);
-    WriteContent(emitter, WStringView(buffer, length), color, bold);
-    emitter.allocator.release(buffer);
+    if (emitter.batching) {
+        WriteEscapedToBatch(emitter, text, scanner.tabStops);
+        return true;
+    }
+    ScanBuffers& buffers = scanner.buffers;
+    if (!GrowToFit(emitter.allocator, buffers.escape, buffers.escapeCapacity, EscapedSize(*emitter.escapes, text)))
+        return false;
+    const size_t length = EscapeHtml(*emitter.escapes, text, begin[-1], buffers.escape, scanner.tabStops);
+    WriteContent(emitter, WStringView(buffers.escape, length), color, bold);
+    return true;
+}
+
+// A comment or string literal whose escaped text cannot be had is left out.
+static void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold) {
+    if (begin != end) WriteEscaped(scanner, begin, end, color, bold);
 }
 
 const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position) {
     Emitter& emitter = scanner.emitter;
-    const ThemeColor& comment = emitter.Color(ColorRole::Comment);
     SwitchSpan(emitter, ColorRole::Comment);
     const char16_t* end = position;
-    while (*end && *end != u'\r') ++end;
-    WriteEscapedPiece(scanner, position, end, comment.color, false);
+    while (!EndsLine(*end)) ++end;
+    WritePiece(scanner, position, end, emitter.Color(ColorRole::Comment).color, false);
     if (!*end) {
-        WriteMarkup(emitter, u"\r\n");
+        WriteMarkup(emitter, u"\r\n"sv);
         return end;
     }
     WriteMarkup(emitter, LineBreakMarkup(scanner));
@@ -126,49 +124,30 @@ const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position) {
     return AfterLineBreak(end);
 }
 
-namespace {
-// The segments of one block comment share a buffer that only grows.
-class BlockSegmentWriter {
-public:
-    explicit BlockSegmentWriter(Scanner& scanner) : scanner_(scanner) {}
-    ~BlockSegmentWriter() { scanner_.emitter.allocator.release(buffer_); }
-    BlockSegmentWriter(const BlockSegmentWriter&) = delete;
-    BlockSegmentWriter& operator=(const BlockSegmentWriter&) = delete;
-
-    void Write(const char16_t* begin, const char16_t* end) {
-        if (begin == end) return;
-        Emitter& emitter = scanner_.emitter;
-        const WStringView text(begin, static_cast<size_t>(end - begin));
-        if (!GrowToFit(emitter.allocator, buffer_, capacity_, EscapedSize(*emitter.escapes, text))) return;
-        const size_t length = EscapeHtml(*emitter.escapes, text, begin[-1], buffer_);
-        WriteContent(emitter, WStringView(buffer_, length), emitter.Color(ColorRole::Comment).color, true);
-    }
-
-private:
-    Scanner& scanner_;
-    char16_t* buffer_ = nullptr;
-    uint32_t capacity_ = 0;
-};
-}  // namespace
-
 const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position) {
     Emitter& emitter = scanner.emitter;
-    const WStringView closer = FieldView(scanner.language.blockCommentOff);
+    const Markers& markers = scanner.markers;
+    const ColorRef colour = emitter.Color(ColorRole::Comment).color;
     const char16_t* segment = position;
-    const char16_t* scan = position + FieldView(scanner.language.blockCommentOn).size();
+    const char16_t* scan = position + markers.blockOpener.size();
     SwitchSpan(emitter, ColorRole::Comment);
-    BlockSegmentWriter writer(scanner);
-    while (*scan) {
-        if (StartsWith(scan, closer)) {
-            scan += closer.size();
+    if (markers.blockCloser.empty()) {  // the closer matches at once
+        WritePiece(scanner, segment, scan, colour, true);
+        return scan;
+    }
+    for (;;) {
+        while (!scanner.classes.StopsBlockComment(*scan)) ++scan;
+        if (!*scan) break;
+        if (markers.blockCloses && StartsWith(scan, markers.blockCloser)) {
+            scan += markers.blockCloser.size();
             break;
         }
         if (*scan == u'\t') {
-            writer.Write(segment, scan);
-            WriteMarkup(emitter, TabMarkup(emitter.tabToSpaces));
+            WritePiece(scanner, segment, scan, colour, true);
+            WriteMarkup(emitter, TabMarkupAt(scanner, scan));
             segment = ++scan;
-        } else if (*scan == u'\r') {
-            writer.Write(segment, scan);
+        } else if (IsLineBreak(*scan)) {
+            WritePiece(scanner, segment, scan, colour, true);
             WriteMarkup(emitter, LineBreakMarkup(scanner));
             ++scanner.lineIndex;
             segment = scan = AfterLineBreak(scan);
@@ -176,28 +155,24 @@ const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position) {
             ++scan;
         }
     }
-    writer.Write(segment, scan);
+    WritePiece(scanner, segment, scan, colour, true);
     return scan;
 }
 
-// Where a string literal that starts at `open` ends (exclusive).
+// Where a string literal that starts at `open` ends (exclusive). After an
+// escape pair the next character is examined like any other, and an escape
+// character before a line break or the end leaves that outside the literal:
+// a line break is never part of a string.
 static const char16_t* StringEnd(const char16_t* open, char16_t escape, char16_t closer) {
-    const char16_t* p = open + 1;
-    for (;;) {
+    for (const char16_t* p = open + 1;; ++p) {
         const char16_t c = *p;
-        if (c == 0 || c == u'\r') return p;
+        if (EndsLine(c)) return p;
         if (c == escape) {
-            if (p[1] == 0) return p + 1;
-            p += 2;
-            if (*p == 0) return p;
-            // The character after an escape pair is only compared with the closer.
-            if (*p == closer) return p + 1;
+            if (EndsLine(p[1])) return p + 1;
             ++p;
-            if (*p == 0) return p;
-            continue;
+        } else if (c == closer) {
+            return p + 1;
         }
-        if (c == closer) return p + 1;
-        ++p;
     }
 }
 
@@ -206,30 +181,29 @@ const char16_t* EmitString(Scanner& scanner, const char16_t* position, int strin
     if (stringClass < 0 || stringClass > 3) stringClass = 0;
     const ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
     SwitchSpan(emitter, role);
-    const ThemeColor& colour = emitter.Color(role);
     const char16_t* end = StringEnd(position, scanner.language.escapeChar, closer);
-    WriteEscapedPiece(scanner, position, end, colour.color, true);
+    WritePiece(scanner, position, end, emitter.Color(role).color, true);
     return end;
 }
 
-bool ScanCommentOrString(Scanner& scanner) {
+// ScanCommentOrString where the character at the position may open one.
+static bool ScanOpener(Scanner& scanner) {
     const char16_t* position = scanner.position;
-    if (!scanner.classes.MayOpen(*position)) return false;
-    const LanguageInfo& language = scanner.language;
-    for (int i = 0; i < LineCommentCount(language); ++i) {
-        if (StartsWith(position, FieldView(language.lineComments[i]))) {
+    const Markers& markers = scanner.markers;
+    for (int i = 0; i < markers.lineOpenerCount; ++i) {
+        if (StartsWith(position, markers.lineOpeners[i])) {
             scanner.position = EmitLineComment(scanner, position);
             scanner.atLineStart = true;
             return true;
         }
     }
-    const WStringView blockOpener = FieldView(language.blockCommentOn);
-    if (!blockOpener.empty() && StartsWith(position, blockOpener)) {
+    if (!markers.blockOpener.empty() && StartsWith(position, markers.blockOpener)) {
         scanner.position = EmitBlockComment(scanner, position);
         scanner.atLineStart = false;
         return true;
     }
-    const WStringView strings = FieldView(language.stringChars);
+    if (IsLineBreak(*position)) return false;  // a literal opened by a line break would hold it
+    const WStringView strings = markers.stringTriples;
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) {
         if (strings[i + 1] == *position) {
             scanner.position = EmitString(scanner, position, strings[i] - u'0', strings[i + 2]);
@@ -240,33 +214,12 @@ bool ScanCommentOrString(Scanner& scanner) {
     return false;
 }
 
-size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer, bool& mayEscape) {
-    size_t length = 0;
-    bool escapes = false;
-    for (char16_t c; length < kMaxWordLength && !classes.IsDelimiter(c = position[length]); ++length) {
-        wordBuffer[length] = c;
-        escapes |= classes.MayEscape(c);
-    }
-    wordBuffer[length] = 0;
-    mayEscape = escapes;
-    return length;
+bool ScanCommentOrString(Scanner& scanner) {
+    return scanner.classes.MayOpen(*scanner.position) && ScanOpener(scanner);
 }
 
-// Escapes into the shared escape buffer, growing it to exactly the size
-// needed; false when it cannot grow.
-static bool WriteEscaped(Scanner& scanner, WStringView text, char16_t previous, ColorRef color) {
-    Emitter& emitter = scanner.emitter;
-    ScanBuffers& buffers = scanner.buffers;
-    bool anyRow = false;
-    const uint64_t bytes = EscapedSize(*emitter.escapes, text, &anyRow);
-    if (!GrowToFit(emitter.allocator, buffers.escape, buffers.escapeCapacity, bytes)) return false;
-    if (!anyRow) {  // escaping would copy the text unchanged
-        WriteContent(emitter, text, color, true);
-        return true;
-    }
-    const size_t length = EscapeHtml(*emitter.escapes, text, previous, buffers.escape);
-    WriteContent(emitter, WStringView(buffers.escape, length), color, true);
-    return true;
+size_t SplitWord(const char16_t* position, const CharClasses& classes, bool& mayEscape) {
+    return classes.WordLength(position, kMaxWordLength, mayEscape);
 }
 
 // Classes 0-9 take the roles from Keyword0 on: Keyword0-3, String0-3, Seperator, Border.
@@ -275,10 +228,10 @@ static ColorRole KeywordRole(int keywordClass) {
     return static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass);
 }
 
-static bool WriteWord(Scanner& scanner, WStringView word, bool mayEscape) {
+static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     Emitter& emitter = scanner.emitter;
-    const KeywordMatch match =
-        scanner.keywords.MayMatch(word) ? FindKeyword(&scanner.language, word) : KeywordMatch{false, 0};
+    const WStringView word(scanner.position, length);
+    const KeywordMatch match = scanner.keywords.Find(word);
     if (match.found) {
         const ColorRole role = KeywordRole(match.keywordClass);
         SwitchSpan(emitter, role);
@@ -293,28 +246,33 @@ static bool WriteWord(Scanner& scanner, WStringView word, bool mayEscape) {
         scanner.lastColour = kPlainColor;
         scanner.lastKind = TokenKind::Plain;
     }
-    // A word that escaping leaves alone needs 2 x (length + 1) bytes: within
-    // the escape buffer's first size, so no growth can fail and it is written as is.
-    if (!mayEscape && 2 * (word.size() + 1) <= kInitialEscapeBytes)
+    // A word that escaping leaves alone is written as it stands. Through the
+    // escape buffer, only one longer than that buffer's first size still
+    // makes it grow, which may fail.
+    if (!mayEscape && (emitter.batching || 2 * (length + 1) <= kInitialEscapeBytes))
         WriteContent(emitter, word, scanner.lastColour, true);
-    else if (!WriteEscaped(scanner, word, scanner.position[-1], scanner.lastColour))
+    else if (!WriteEscaped(scanner, word.data(), word.data() + length, scanner.lastColour, true))
         return false;
     scanner.atLineStart = false;
-    scanner.position += word.size();
+    scanner.position += length;
     return true;
 }
 
-static void WriteBlank(Scanner& scanner) {
+static void WriteBlanks(Scanner& scanner, bool blanksRun) {
     if (scanner.atLineStart || IsWideSpace(scanner.position[-1]))
-        WriteMarkup(scanner.emitter, u"&nbsp;");
+        WriteMarkup(scanner.emitter, u"&nbsp;"sv);
     else
-        WriteContent(scanner.emitter, u" ", scanner.lastColour, false);
+        WriteContent(scanner.emitter, u" "sv, scanner.lastColour, false);
     ++scanner.position;
+    // The rest of a run of blanks, each after a blank, as the main loop
+    // would write them one by one.
+    if (blanksRun)
+        for (; *scanner.position == u' '; ++scanner.position) WriteMarkup(scanner.emitter, u"&nbsp;"sv);
 }
 
 static void WriteLineBreak(Scanner& scanner) {
-    if (scanner.lineIndex < scanner.lineCount) WriteMarkup(scanner.emitter, u"<br/>");
-    WriteMarkup(scanner.emitter, u"\r\n");
+    if (scanner.lineIndex < scanner.lineCount) WriteMarkup(scanner.emitter, u"<br/>"sv);
+    WriteMarkup(scanner.emitter, u"\r\n"sv);
     ++scanner.lineIndex;
     scanner.position = AfterLineBreak(scanner.position);
     scanner.atLineStart = true;
@@ -336,15 +294,10 @@ static void WriteSingleCharacter(Scanner& scanner) {
             scanner.lastColour = kPlainColor;
         }
     }
-    if (!emitter.escapes->Find(c).text) {  // escaping would copy it unchanged
+    if (!scanner.classes.MayEscape(c))
         WriteContent(emitter, WStringView(scanner.position, 1), scanner.lastColour, true);
-    } else {
-        // One character needs at most one row's replacement: the escape
-        // buffer never has to grow for it.
-        const size_t length = EscapeHtml(*emitter.escapes, WStringView(&c, 1), scanner.position[-1],
-                                         scanner.buffers.escape);
-        WriteContent(emitter, WStringView(scanner.buffers.escape, length), scanner.lastColour, true);
-    }
+    else  // one character fits the escape buffer's first size: this cannot fail
+        WriteEscaped(scanner, scanner.position, scanner.position + 1, scanner.lastColour, true);
     scanner.atLineStart = false;
     ++scanner.position;
 }
@@ -353,24 +306,33 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
                    ScanBuffers& buffers) {
     if (!*text) return true;
     const CharClasses classes(language, *emitter.escapes);
-    const KeywordFilter keywords(language);
-    Scanner scanner{emitter,     language, classes, keywords, buffers, text, 1, lineCount, true, TokenKind::Plain,
-                    kPlainColor};
+    const Markers markers(language);
+    const KeywordIndex keywords(language);
+    TabStops tabStops(text, emitter.tabToSpaces);
+    Scanner scanner{emitter,  language, classes, markers, keywords,        buffers,    nullptr,
+                    text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor};
+    if (emitter.escapes->TabsStopAtColumns()) scanner.tabStops = &tabStops;
+    // A blank after a blank is a word of its own, unless blanks continue words
+    // or may open a comment or literal.
+    const bool blanksRun = classes.IsDelimiter(u' ') && !classes.MayOpen(u' ');
     while (scanner.lineIndex <= scanner.lineCount) {
-        if (!ScanCommentOrString(scanner)) {
+        if (!(classes.MayOpen(*scanner.position) && ScanOpener(scanner))) {
             bool mayEscape;
-            const size_t length = SplitWord(scanner.position, classes, buffers.word, mayEscape);
-            if (length && !WriteWord(scanner, WStringView(buffers.word, length), mayEscape)) return false;
-            switch (*scanner.position) {
-                case 0: return true;
-                case u' ': WriteBlank(scanner); break;
-                case u'\t':
-                    WriteMarkup(emitter, TabMarkup(emitter.tabToSpaces));
-                    ++scanner.position;
-                    break;
-                case u'\r': WriteLineBreak(scanner); break;
-                default:
-                    if (!ScanCommentOrString(scanner)) WriteSingleCharacter(scanner);
+            const size_t length = SplitWord(scanner.position, classes, mayEscape);
+            if (length && !WriteWord(scanner, length, mayEscape)) return false;
+            // Tests in the order of how often they hold in code: a chain of
+            // branches, each predicted on its own, beats a jump table here.
+            const char16_t stop = *scanner.position;
+            if (stop == u' ') {
+                WriteBlanks(scanner, blanksRun);
+            } else if (EndsLine(stop)) {
+                if (!stop) return true;
+                WriteLineBreak(scanner);
+            } else if (stop == u'\t') {
+                WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
+                ++scanner.position;
+            } else if (!(classes.MayOpen(stop) && ScanOpener(scanner))) {
+                WriteSingleCharacter(scanner);
             }
         }
         if (!*scanner.position) break;

@@ -9,62 +9,57 @@
 
 enum class TokenKind { Plain, Comment, Number, Keyword, String, Seperator };
 
-constexpr size_t kWordBufferLength = 4096;     // characters, NUL included
+constexpr size_t kMaxWordLength = 4095;  // longer runs of non-delimiters are cut into words
 constexpr uint32_t kInitialEscapeBytes = 2048;
+constexpr int kLineCommentSlots = 4;
 
-// Buffers of one conversion, obtained by WriteCodeTable. The escape buffer
-// only grows; its capacity is counted in bytes.
+// The escape buffer of one conversion, obtained by WriteCodeTable, for sinks
+// that keep each chunk's colour. It only grows; its capacity is in bytes.
 struct ScanBuffers {
-    char16_t* word;
     char16_t* escape;
     uint32_t escapeCapacity;
 };
 
 // Per-conversion character classes of a language: which characters end
-// words, get the separator colour, or may open a comment or string literal.
+// words, get the separator colour, may open a comment or string literal, may
+// be replaced by escaping, or stop the scan of a block comment. NUL, CR and
+// LF end every word, so a line break is never part of one. One byte for each
+// UTF-16 unit: a class is a single load, for Chinese text as for ASCII.
 class CharClasses {
 public:
     CharClasses(const LanguageInfo& language, const EscapeTable& escapes);
-    bool IsDelimiter(char16_t c) const { return c < 128 ? (ascii_[c] & kDelimiter) : wideDelimiters_.Contains(c); }
-    // Whether escaping may replace c (a row of the special characters has it).
-    bool MayEscape(char16_t c) const { return c < 128 ? (ascii_[c] & kEscaped) : wideEscapes_; }
-    bool IsSeperator(char16_t c) const { return c < 128 ? (ascii_[c] & kSeperator) : wideSeperators_.Contains(c); }
-    bool MayOpen(char16_t c) const {
-        return c < 128 ? (ascii_[c] & kOpener) : (everyCharacterOpens_ || wideOpeners_.Contains(c));
+    bool IsDelimiter(char16_t c) const { return flags_[c] & kDelimiter; }
+    bool MayEscape(char16_t c) const { return flags_[c] & kEscaped; }
+    bool IsSeperator(char16_t c) const { return flags_[c] & kSeperator; }
+    bool MayOpen(char16_t c) const { return flags_[c] & kOpener; }
+    // NUL, a tab, a line break or the first character of the block-comment closer.
+    bool StopsBlockComment(char16_t c) const { return flags_[c] & kBlockStop; }
+    // Length of the run of non-delimiters at text, at most `limit`; sets
+    // mayEscape when escaping may change some character of it.
+    size_t WordLength(const char16_t* text, size_t limit, bool& mayEscape) const {
+        size_t length = 0;
+        uint8_t seen = 0;
+        for (uint8_t flags; length < limit && !((flags = flags_[text[length]]) & kDelimiter); ++length) seen |= flags;
+        mayEscape = seen & kEscaped;
+        return length;
     }
 
 private:
-    // Characters beyond ASCII, found by a short linear search.
-    struct WideSet {
-        char16_t items[96];
-        size_t size;
-        bool Contains(char16_t c) const;
-        void Add(char16_t c);
-    };
-    enum : uint8_t { kDelimiter = 1, kSeperator = 2, kOpener = 4, kEscaped = 8 };
-    void Mark(char16_t c, uint8_t flag, WideSet& wide);
-
-    uint8_t ascii_[128] = {};
-    WideSet wideDelimiters_ = {}, wideSeperators_ = {}, wideOpeners_ = {};
-    bool everyCharacterOpens_ = false;
-    bool wideEscapes_ = false;
+    enum : uint8_t { kDelimiter = 1, kSeperator = 2, kOpener = 4, kEscaped = 8, kBlockStop = 16 };
+    uint8_t flags_[65536];
 };
 
-// A necessary condition for FindKeyword, built once per conversion: the word's
-// case-folded text hashes to a bit that some stored keyword set. Most words
-// that are no keyword skip the lookup.
-class KeywordFilter {
-public:
-    explicit KeywordFilter(const LanguageInfo& language);
-    bool MayMatch(WStringView word) const {
-        const uint32_t hash = Hash(word);
-        return (bits_[(hash >> 6) % kWords] >> (hash & 63)) & 1;
-    }
-
-private:
-    static constexpr size_t kWords = 128;
-    static uint32_t Hash(WStringView word);
-    uint64_t bits_[kWords] = {};
+// The comment and string markers of a language, read once per conversion. A
+// comment marker that holds a line break never matches, so no comment takes
+// one in with its markers.
+struct Markers {
+    explicit Markers(const LanguageInfo& language);
+    WStringView stringTriples;  // class digit, opener, closer
+    WStringView lineOpeners[kLineCommentSlots];
+    int lineOpenerCount = 0;
+    WStringView blockOpener;  // empty: no block comments
+    WStringView blockCloser;  // empty: a block comment ends right after its opener
+    bool blockCloses = true;  // false: the closer never matches
 };
 
 // Scanner state of one conversion.
@@ -72,8 +67,10 @@ struct Scanner {
     Emitter& emitter;
     const LanguageInfo& language;
     const CharClasses& classes;
-    const KeywordFilter& keywords;
+    const Markers& markers;
+    const KeywordIndex& keywords;
     ScanBuffers& buffers;
+    TabStops* tabStops;  // null when tabs have a fixed width
     const char16_t* position;
     int32_t lineIndex;
     int32_t lineCount;
@@ -84,6 +81,8 @@ struct Scanner {
 
 // Writes the code cell's content for the first lineCount lines of text.
 // text must be NUL-terminated with a readable NUL before its first character.
+// A line break is CR LF, a lone CR or a lone LF; each one within the counted
+// lines but the last is written as "<br/>", wherever it stands.
 // False only when the escape buffer cannot grow; the output then stops.
 bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_t* text, int32_t lineCount,
                    ScanBuffers& buffers);
@@ -95,7 +94,7 @@ const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position);
 const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position);
 const char16_t* EmitString(Scanner& scanner, const char16_t* position, int stringClass, char16_t closer);
 
-// Copies the run of non-delimiters at position, at most 4095 characters, into
-// the word buffer and returns its length; position[length] is the stop
-// character. mayEscape tells whether escaping may change the word.
-size_t SplitWord(const char16_t* position, const CharClasses& classes, char16_t* wordBuffer, bool& mayEscape);
+// Length of the run of non-delimiters at position, at most kMaxWordLength;
+// position[length] is the stop character. mayEscape tells whether escaping
+// may change the word.
+size_t SplitWord(const char16_t* position, const CharClasses& classes, bool& mayEscape);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
 #include <string>
 
 #include "app/helpers.h"
@@ -245,20 +246,113 @@ KeywordMatch FindKeyword(const LanguageInfo* record, WStringView word) {
     const KeywordMatch notFound{false, 0};
     if (!record || !record->keywords || record->keywordStride <= 0) return notFound;
     word = word.substr(0, word.find(u'\0'));
+    // A slot holds its class digit, then the keyword, NUL-terminated unless it fills the slot.
+    const size_t stride = static_cast<size_t>(record->keywordStride);
+    if (word.size() > stride - 1) return notFound;
     int bucket = KeywordBucket(word.empty() ? 0 : word[0]);
     const int64_t first = record->bucketFirst[bucket];
     if (first < 0) return notFound;
     const int64_t end = std::min<int64_t>(first + record->bucketCount[bucket], record->keywordCount);
-    const size_t stride = static_cast<size_t>(record->keywordStride);
+    const bool caseSensitive = record->caseSensitive == 1;
     for (int64_t i = first; i < end; ++i) {
         const char16_t* slot = record->keywords + static_cast<size_t>(i) * stride;
         const char16_t* keyword = slot + 1;
-        size_t length = std::find(keyword, slot + stride, u'\0') - keyword;
-        WStringView stored(keyword, length);
-        bool equal = record->caseSensitive == 1 ? stored == word : EqualsIgnoreAsciiCase(stored, word);
-        if (equal) return {true, slot[0] - u'0'};
+        // Equal when the keyword ends where the word does and agrees before.
+        if (word.size() < stride - 1 && keyword[word.size()]) continue;
+        const WStringView stored(keyword, word.size());
+        if (caseSensitive ? stored == word : EqualsIgnoreAsciiCase(stored, word)) return {true, slot[0] - u'0'};
     }
     return notFound;
+}
+
+WStringView KeywordIndex::SlotText(int64_t slot) const {
+    const size_t stride = static_cast<size_t>(record_.keywordStride);
+    const char16_t* keyword = record_.keywords + static_cast<size_t>(slot) * stride + 1;
+    return WStringView(keyword, static_cast<size_t>(std::find(keyword, keyword + stride - 1, u'\0') - keyword));
+}
+
+// Whether `count` units at a and b agree, as fixed-size comparisons that
+// overlap in the middle rather than a loop that ends at a different place
+// for every word.
+static bool SameUnits(const char16_t* a, const char16_t* b, size_t count) {
+    auto same = [&](auto block, size_t at) {
+        decltype(block) other;
+        std::memcpy(&block, a + at, sizeof block);
+        std::memcpy(&other, b + at, sizeof other);
+        return block == other;
+    };
+    if (count < 2) return count == 0 || a[0] == b[0];
+    if (count < 4) return same(uint32_t{}, 0) && same(uint32_t{}, count - 2);
+    size_t at = 0;
+    for (; at + 4 < count; at += 4)
+        if (!same(uint64_t{}, at)) return false;
+    return same(uint64_t{}, count - 4);
+}
+
+// Whether the slot's keyword equals the word: it ends where the word does
+// and agrees before.
+bool KeywordIndex::SlotHolds(int32_t slot, WStringView word) const {
+    const size_t stride = static_cast<size_t>(record_.keywordStride);
+    const char16_t* keyword = record_.keywords + static_cast<size_t>(slot) * stride + 1;
+    if (word.size() < stride - 1 && keyword[word.size()]) return false;
+    if (record_.caseSensitive == 1) return SameUnits(keyword, word.data(), word.size());
+    for (size_t i = 0; i < word.size(); ++i)
+        if (AsciiLower(keyword[i]) != AsciiLower(word[i])) return false;
+    return true;
+}
+
+// Multiplicative hashing: the key's high product bits pick the first probe.
+static uint32_t FirstProbe(uint32_t key, uint32_t mask) { return (key * 0x9E3779B1u) >> 7 & mask; }
+
+KeywordMatch KeywordIndex::Probe(WStringView word) const {
+    const uint32_t key = Key(word);
+    for (uint32_t i = FirstProbe(key, mask_);; i = (i + 1) & mask_) {
+        const Entry entry = entries_[i];
+        if (entry.key == key && entry.slot >= 0 && SlotHolds(entry.slot, word))
+            return {true, record_.keywords[static_cast<size_t>(entry.slot) * record_.keywordStride] - u'0'};
+        if (entry.slot < 0) return {false, 0};
+    }
+}
+
+// Nothing is ever removed, so of two equal keywords the one inserted first
+// lies first on the probe sequence: the earlier slot wins, as in FindKeyword.
+void KeywordIndex::Insert(WStringView keyword, int32_t slot) {
+    const uint32_t key = Key(keyword);
+    uint32_t i = FirstProbe(key, mask_);
+    while (entries_[i].slot >= 0) i = (i + 1) & mask_;
+    entries_[i] = {key, slot};
+    longest_ = std::max(longest_, keyword.size());
+}
+
+KeywordIndex::KeywordIndex(const LanguageInfo& record) : record_(record) {
+    if (!record.keywords || record.keywordStride <= 0 || record.keywordCount <= 0) return;
+    // At most an eighth full, so a word that is no keyword mostly meets an
+    // empty entry at once. Beyond the usual sizes FindKeyword answers.
+    constexpr int32_t kMostIndexed = 1 << 16;
+    if (record.keywordCount > kMostIndexed) {
+        longest_ = static_cast<size_t>(record.keywordStride);
+        return;
+    }
+    uint32_t capacity = 64;
+    while (capacity < 8 * static_cast<uint32_t>(record.keywordCount)) capacity *= 2;
+    entries_.reset(new (std::nothrow) Entry[capacity]);
+    if (!entries_) {
+        longest_ = static_cast<size_t>(record.keywordStride);
+        return;
+    }
+    mask_ = capacity - 1;
+    std::fill(entries_.get(), entries_.get() + capacity, Entry{0, -1});
+    // The slots FindKeyword walks, in its order. A keyword in another
+    // letter's bucket is never found, as FindKeyword never looks there.
+    for (int bucket = 0; bucket < kKeywordBuckets; ++bucket) {
+        const int64_t first = record.bucketFirst[bucket];
+        if (first < 0) continue;
+        const int64_t end = std::min<int64_t>(first + record.bucketCount[bucket], record.keywordCount);
+        for (int64_t slot = first; slot < end; ++slot) {
+            const WStringView keyword = SlotText(slot);
+            if (!keyword.empty() && KeywordBucket(keyword[0]) == bucket) Insert(keyword, static_cast<int32_t>(slot));
+        }
+    }
 }
 
 LanguageTable* CreateLanguageTable(int32_t count) {

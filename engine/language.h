@@ -3,6 +3,7 @@
 // file parser and the keyword lookup.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include "config/wide.h"
 
 constexpr int kKeywordBuckets = 29;
@@ -43,6 +44,41 @@ struct KeywordMatch {
     int keywordClass;  // 0..9 when found
 };
 KeywordMatch FindKeyword(const LanguageInfo* record, WStringView word);
+
+// What FindKeyword finds (the first slot of the word's bucket that equals
+// it), by a hash of the case-folded length and first, second and last
+// characters: built once per conversion, it answers most words in one probe.
+// Without memory for the index, FindKeyword itself answers.
+class KeywordIndex {
+public:
+    explicit KeywordIndex(const LanguageInfo& record);
+    KeywordMatch Find(WStringView word) const {
+        if (word.empty() || word.size() > longest_) return {false, 0};
+        return entries_ ? Probe(word) : FindKeyword(&record_, word);
+    }
+
+private:
+    struct Entry {
+        uint32_t key;
+        int32_t slot;  // -1: empty
+    };
+    // Words equal but for ASCII case have the same key: setting bit 5 folds
+    // every ASCII letter (and some other characters with it, which costs a
+    // comparison at most).
+    static uint32_t Key(WStringView word) {
+        return (uint32_t{word[0] | 0x20u} << 16) ^ (uint32_t{word[word.size() > 1] | 0x20u} << 8) ^
+               (uint32_t{word.back() | 0x20u} << 4) ^ static_cast<uint32_t>(word.size());
+    }
+    WStringView SlotText(int64_t slot) const;
+    bool SlotHolds(int32_t slot, WStringView word) const;
+    KeywordMatch Probe(WStringView word) const;
+    void Insert(WStringView keyword, int32_t slot);
+
+    const LanguageInfo& record_;
+    std::unique_ptr<Entry[]> entries_;
+    uint32_t mask_ = 0;
+    size_t longest_ = 0;
+};
 
 // Table lifetime. CreateLanguageTable returns null for count <= 0 or when the
 // allocation fails.

@@ -1,6 +1,10 @@
 #include "engine/special_chars.h"
 
+#include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include "app/helpers.h"
 #include "config/profile.h"
 #include "engine/char_class.h"
@@ -10,6 +14,25 @@ static constexpr WStringView kTwoNbsp = u"&nbsp;&nbsp;";
 static constexpr WStringView kFourNbsp = u"&nbsp;&nbsp;&nbsp;&nbsp;";
 
 WStringView TabMarkup(int32_t tabToSpaces) { return tabToSpaces == 2 ? kTwoNbsp : kFourNbsp; }
+
+TabStops::TabStops(const char16_t* text, int32_t tabToSpaces)
+    : walked_(text), width_(static_cast<uint32_t>(TabMarkup(tabToSpaces).size() / kNbsp.size())) {}
+
+WStringView TabStops::Markup(const char16_t* tab) {
+    for (; walked_ < tab; ++walked_) {
+        const char16_t c = *walked_;
+        if (c == u'\r' || c == u'\n')
+            column_ = 0;
+        else if (c == u'\t')
+            column_ += width_ - column_ % width_;
+        else if (!IsLowSurrogate(c) || !IsHighSurrogate(walked_[-1]))
+            ++column_;
+    }
+    const uint32_t spaces = width_ - column_ % width_;
+    column_ += spaces;
+    walked_ = tab + 1;
+    return kFourNbsp.substr(kFourNbsp.size() - spaces * kNbsp.size());
+}
 
 static void SetRow(SpecialCharEntry& row, char16_t character, WStringView text) {
     row.character = character;
@@ -62,16 +85,32 @@ bool LoadSpecialChars(AppSettings& settings) {
     return true;
 }
 
-EscapeTable::EscapeTable(const SpecialChars* table, int32_t tabToSpaces)
-    : table_(table), tab_(TabMarkup(tabToSpaces)) {
-    if (!table_) return;
-    for (int32_t i = 0; i < table_->count; ++i) {
+EscapeTable::EscapeTable(const SpecialChars* table, int32_t tabToSpaces, bool tabStops)
+    : table_(table), tab_(TabMarkup(tabToSpaces)), tabStops_(tabStops) {
+    // The widest tab stop is a whole tab width.
+    if (tabStops_) ascii_[u'\t'] = {tab_.data(), static_cast<int32_t>(tab_.size())};
+    for (int32_t i = 0; table_ && i < table_->count; ++i) {
         const char16_t c = table_->rows[i].character;
+        const Replacement row = ReplacementOf(i);
+        longest_ = std::max(longest_, static_cast<size_t>(std::max(row.length, 0)));
         if (c >= 128)
             hasWideRows_ = true;
         else if (!ascii_[c].text)
-            ascii_[c] = ReplacementOf(i);
+            ascii_[c] = row;
     }
+    longest_ = std::max(longest_, static_cast<size_t>(ascii_[u'\t'].length));
+    constexpr size_t kFew = sizeof replacedAscii_ / sizeof replacedAscii_[0];
+    char16_t replaced[kFew] = {};
+    size_t count = 0;
+    for (char16_t c = 1; c < 128 && fewReplaced_; ++c) {
+        if (c == u' ' || !ascii_[c].text) continue;
+        if (count == kFew)
+            fewReplaced_ = false;
+        else
+            replaced[count++] = c;
+    }
+    std::fill(replaced + count, replaced + kFew, replaced[0]);
+    for (size_t i = 0; i < kFew; ++i) std::fill(std::begin(replacedAscii_[i]), std::end(replacedAscii_[i]), replaced[i]);
 }
 
 EscapeTable::Replacement EscapeTable::ReplacementOf(int32_t row) const {
@@ -86,31 +125,105 @@ EscapeTable::Replacement EscapeTable::FindWide(char16_t c) const {
     return {nullptr, 0};
 }
 
-uint64_t EscapedSize(const EscapeTable& table, WStringView s, bool* anyRow) {
+uint64_t EscapedSize(const EscapeTable& table, WStringView s) {
     uint64_t units = 1;
-    bool found = false;
     for (char16_t c : s) {
         const EscapeTable::Replacement r = table.Find(c);
-        found |= r.text != nullptr;
         units += r.text ? static_cast<uint64_t>(r.length) : 1;
     }
-    if (anyRow) *anyRow = found;
     return 2 * units;
 }
 
-size_t EscapeHtml(const EscapeTable& table, WStringView s, char16_t previous, char16_t* destination) {
-    char16_t* out = destination;
-    for (char16_t c : s) {
-        const EscapeTable::Replacement r =
-            (c == u' ' && !IsWideSpace(previous)) ? EscapeTable::Replacement{nullptr, 0} : table.Find(c);
-        if (r.text) {
-            std::memcpy(out, r.text, static_cast<size_t>(r.length) * sizeof(char16_t));
-            out += r.length;
-        } else {
-            *out++ = c;
-        }
-        previous = c;
+// Writes the escaped form of the unit at p, `previous` standing before it.
+static char16_t* EscapeUnit(const EscapeTable& table, const char16_t* p, char16_t previous, char16_t* out,
+                            TabStops* stops) {
+    const char16_t c = *p;
+    EscapeTable::Replacement r = table.Find(c);
+    // Computed rather than branched on: blanks are frequent in comments, and
+    // most of them follow a word and stay blanks.
+    const bool blankStays = (c == u' ') & !IsWideSpace(previous);
+    if (!r.text | blankStays) {
+        *out = c;
+        return out + 1;
     }
+    if (c == u'\t' && stops) {
+        const WStringView stop = stops->Markup(p);
+        r = {stop.data(), static_cast<int32_t>(stop.size())};
+    }
+    // Replacements are a few units long: a loop beats a call.
+    for (int32_t i = 0; i < r.length; ++i) out[i] = r.text[i];
+    return out + r.length;
+}
+
+#if defined(__SSE2__)
+namespace {
+// Finds, eight units at a time, the units EscapeHtml must look at one by one:
+// replaced ASCII characters, blanks after white space (or after a character
+// beyond ASCII, which may be white space), and, when rows replace some, any
+// character beyond ASCII.
+class EightUnitScan {
+public:
+    explicit EightUnitScan(const EscapeTable& table)
+        : replaced_(table.FewReplaced()), blankRow_(table.ReplacesBlank()), wideRows_(table.HasWideRows()) {}
+    // Two mask bits per unit of at[0, 8) that needs a look; at[-1] is read.
+    int NeedsLook(const char16_t* at) const {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const __m128i zero = _mm_setzero_si128(), highBits = _mm_set1_epi16(static_cast<short>(0xFF80));
+        __m128i look = zero;
+        for (int i = 0; i < 8; ++i)
+            look = _mm_or_si128(look, _mm_cmpeq_epi16(units, _mm_loadu_si128(reinterpret_cast<const __m128i*>(replaced_[i]))));
+        if (wideRows_)
+            look = _mm_or_si128(look, _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(units, highBits), zero),
+                                                       _mm_set1_epi16(-1)));
+        if (blankRow_) {
+            const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at - 1));
+            const __m128i blank = _mm_set1_epi16(u' ');
+            // Blank, tab to CR (9 to 13: at most 4 above 9), or beyond ASCII.
+            const __m128i controlSpace =
+                _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(before, _mm_set1_epi16(9)), _mm_set1_epi16(4)), zero);
+            const __m128i wide = _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(before, highBits), zero),
+                                                  _mm_set1_epi16(-1));
+            const __m128i mayFollowSpace = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(before, blank), controlSpace), wide);
+            look = _mm_or_si128(look, _mm_and_si128(_mm_cmpeq_epi16(units, blank), mayFollowSpace));
+        }
+        return _mm_movemask_epi8(look);
+    }
+
+private:
+    const EscapeTable::EightUnits* replaced_;
+    bool blankRow_;
+    bool wideRows_;
+};
+}  // namespace
+#endif
+
+size_t EscapeHtml(const EscapeTable& table, WStringView s, char16_t previous, char16_t* destination,
+                  TabStops* stops) {
+    char16_t* out = destination;
+    const char16_t* p = s.data();
+    const char16_t* const end = p + s.size();
+    if (p < end) out = EscapeUnit(table, p++, previous, out, stops);
+#if defined(__SSE2__)
+    // From the second unit on, the unit before each is s's own. A unit
+    // becomes at least one, so the destination has room for eight more.
+    if (table.FewReplaced()) {
+        const EightUnitScan scan(table);
+        while (end - p >= 8) {
+            const int look = scan.NeedsLook(p);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)));
+            if (!look) {
+                p += 8, out += 8;
+                continue;
+            }
+            int plain = 0;
+            while (!(look >> (2 * plain) & 1)) ++plain;
+            p += plain, out += plain;
+            out = EscapeUnit(table, p, p[-1], out, stops);
+            ++p;
+        }
+    }
+#endif
+    for (; p < end; ++p) out = EscapeUnit(table, p, p[-1], out, stops);
     *out = 0;
     return static_cast<size_t>(out - destination);
 }

@@ -1,7 +1,10 @@
 // The scanner and the HTML writer with arbitrary language definitions, special
 // characters, settings and code; either parsed from definition text or with
-// raw record fields that need not even be terminated.
+// raw record fields that need not even be terminated. Where the theme and the
+// special characters write no "<br/>" of their own, every conversion must have
+// one "<br/>" fewer in its code cell (and in its number column) than lines.
 #include <fuzzer/FuzzedDataProvider.h>
+#include <algorithm>
 #include <cstring>
 #include "app/helpers.h"
 #include "engine/code_table.h"
@@ -19,14 +22,19 @@ WString ConsumeWide(FuzzedDataProvider& input, size_t maxUnits) {
     return text;
 }
 
-// Small alphabets make comments, strings and escapes meet often.
+// Small alphabets make comments, strings and escapes meet often: code and,
+// for units without their top bit, raw markers come from this one.
+const char16_t kAlphabet[] = u" \t\r\n/*\"'\\#<>&;.0123456789abxyz_\u4E2D\u3000\U0001F600";
+constexpr size_t kAlphabetSize = sizeof kAlphabet / sizeof kAlphabet[0] - 1;
+
 WString ConsumeCode(FuzzedDataProvider& input) {
-    static const char16_t alphabet[] = u" \t\r\n/*\"'\\#<>&;.0123456789abxyz_\u4E2D\u3000\U0001F600";
     const std::string raw = input.ConsumeRandomLengthString(4096);
     WString code;
-    for (unsigned char c : raw) code += c < 128 ? alphabet[c % (sizeof alphabet / 2 - 1)] : static_cast<char16_t>(c * 251);
+    for (unsigned char c : raw) code += c < 128 ? kAlphabet[c % kAlphabetSize] : static_cast<char16_t>(c * 251);
     return code;
 }
+
+char16_t MarkerUnit(char16_t raw) { return raw & 0x8000 ? raw : kAlphabet[raw % kAlphabetSize]; }
 
 void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     if (input.ConsumeBool()) {
@@ -37,10 +45,11 @@ void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     }
     // Raw fields, terminated or not.
     auto fill = [&](char16_t* field, size_t units) {
-        const WString value = ConsumeWide(input, units);
+        WString value = ConsumeWide(input, units);
+        for (char16_t& unit : value) unit = MarkerUnit(unit);
         std::memcpy(field, value.data(), value.size() * sizeof(char16_t));
     };
-    record.escapeChar = input.ConsumeIntegral<char16_t>();
+    record.escapeChar = MarkerUnit(input.ConsumeIntegral<char16_t>());
     for (auto& opener : record.lineComments) fill(opener, 8);
     fill(record.blockCommentOn, 8);
     fill(record.blockCommentOff, 8);
@@ -58,19 +67,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FillRecord(input, record);
 
     const int32_t tab = input.ConsumeBool() ? 2 : 4;
+    // Lines are checked with a plain theme and no special characters.
+    const bool checkLines = input.ConsumeBool();
     SpecialChars* specials = nullptr;
-    if (input.ConsumeBool()) {
+    if (!checkLines && input.ConsumeBool()) {
         const int32_t items = input.ConsumeIntegralInRange<int32_t>(0, 6);
         specials = CreateSpecialChars(items, tab);
         for (int32_t i = 0; specials && i < items; ++i) SetSpecialCharItem(specials->rows[i], ConsumeWide(input, 60));
     }
     AppSettings settings{};
     settings.tabToSpaces = input.ConsumeBool() ? 2 : 4;
+    settings.tabStops = input.ConsumeBool();
     settings.specialChars = specials;
     CopyToField(settings.borderSize, u"2px");
     ColorTheme theme{};
     for (ThemeColor& colour : theme.colors) {
-        const WString html = ConsumeWide(input, 32);  // may fill the field without a terminator
+        const WString html = checkLines ? u"#123456" : ConsumeWide(input, 32);  // may fill the field unterminated
         std::memcpy(colour.html, html.data(), html.size() * sizeof(char16_t));
         colour.color = input.ConsumeIntegral<uint32_t>();
     }
@@ -83,11 +95,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (direct) {
         // A line count that need not match the text.
         const WString text = u'\0' + code;
-        const EscapeTable escapes(specials, settings.tabToSpaces);
+        const EscapeTable escapes(specials, settings.tabToSpaces, settings.tabStops);
         Emitter emitter(sink, theme, settings.tabToSpaces, escapes);
         WriteCodeTable(emitter, u"2px", lineNumbers, record, text.c_str() + 1, 1, lineCount);
-    } else {
-        ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink);
+    } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted &&
+               checkLines) {
+        // The code has no 'r', so every "<br/>" is the converter's.
+        const int32_t lines = CodeLineCount(WStringView(code).substr(0, code.find(u'\0')));
+        size_t breaks = 0;
+        for (size_t at = sink.View().find(u"<br/>"); at != WStringView::npos; at = sink.View().find(u"<br/>", at + 1))
+            ++breaks;
+        if (breaks != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0))) __builtin_trap();
     }
     FreeSpecialChars(specials);
     MEM_Free(record.keywords);

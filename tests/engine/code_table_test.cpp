@@ -162,21 +162,19 @@ void CountedRelease(void* block) { ::operator delete(block); }
 
 TEST(CodeTable, ScanBufferFailureWritesNothing) {
     TestLanguage language(kWorkedExampleLanguage);
-    for (int granted : {0, 1}) {
-        allocationsLeft = granted;
-        ColorTheme theme = DistinctTheme();
-        RecordingSink sink;
-        EscapeTable escapes(nullptr, 2);
-        Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
-        const std::u16string text = u"\0int a;\r\n";
-        EXPECT_FALSE(WriteCodeTable(emitter, u"2px", true, language.Info(), text.c_str() + 1, 1, 1));
-        EXPECT_TRUE(sink.chunks.empty());
-    }
+    allocationsLeft = 0;
+    ColorTheme theme = DistinctTheme();
+    RecordingSink sink;
+    EscapeTable escapes(nullptr, 2);
+    Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
+    const std::u16string text = u"\0int a;\r\n";
+    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", true, language.Info(), text.c_str() + 1, 1, 1));
+    EXPECT_TRUE(sink.chunks.empty());
 }
 
 TEST(CodeTable, EscapeGrowthFailureStopsAfterTheCodeWritten) {
     TestLanguage language(kWorkedExampleLanguage);
-    allocationsLeft = 2;  // the two scan buffers, then nothing
+    allocationsLeft = 1;  // the escape buffer, then nothing
     ColorTheme theme = DistinctTheme();
     RecordingSink sink;
     EscapeTable escapes(nullptr, 2);

@@ -1,6 +1,8 @@
 #include "engine/convert.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 #include "engine_test_support.h"
 
 namespace {
@@ -40,17 +42,50 @@ TEST_F(Convert, WrapsTheTableInADivWithTheFontSettings) {
     EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:Consolas, 'Courier New';font-size:14px;\">");
 }
 
+TEST_F(Convert, DoubleQuotesInTheFontSettingsBecomeSingleOnes) {
+    CopyToField(settings_.fontFamily, u"\"Code Font\", monospace");
+    CopyToField(settings_.fontSize, u"\"13px\"");
+    Run(u"a");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:'Code Font', monospace;font-size:'13px';\">");
+}
+
 TEST_F(Convert, TrailingEmptyLinesAreNotConverted) {
     EXPECT_EQ(CodeLineCount(u"a\r\nb\r\n\r\n\r\n"), 2);
     EXPECT_EQ(CodeLineCount(u"a\r\n  \r\n"), 2) << "blanks make a line non-empty";
     EXPECT_EQ(CodeLineCount(u"\r\n\r\n"), 0);
     EXPECT_EQ(CodeLineCount(u"\r\n\r\nx"), 3);
     EXPECT_EQ(CodeLineCount(u""), 0);
+    EXPECT_EQ(CodeLineCount(u"a\rb\nc\n\rd\r\n\n\r"), 5) << "lone CR and LF end lines as CR LF does";
 
     ASSERT_EQ(Run(u"a\r\nb\r\n\r\n\r\n", true), ConvertResult::Converted);
     const std::string html = Html();
     EXPECT_NE(html.find(">\r\n1<br/>2\r\n</td>"), std::string::npos);
     EXPECT_NE(html.find(">\r\na<br/>\r\nb\r\n</td>"), std::string::npos);
+}
+
+TEST_F(Convert, LineCountsAgreeWithALineByLineCount) {
+    std::mt19937 random(7);
+    const char16_t units[] = {u'\r', u'\n', u'x', u' ', u'\r', u'\n', u'x', u' ', u'\0'};
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string code(random() % 300, u'x');
+        for (char16_t& c : code) c = units[random() % (round % 2 ? 8 : 9)];
+        int lines = 0, line = 1;
+        for (size_t i = 0; i < code.size() && code[i]; ++i) {
+            if (code[i] != u'\r' && code[i] != u'\n') {
+                lines = line;
+            } else {
+                if (code[i] == u'\r' && i + 1 < code.size() && code[i + 1] == u'\n') ++i;
+                ++line;
+            }
+        }
+        ASSERT_EQ(CodeLineCount(code), lines) << ::testing::PrintToString(code);
+    }
+}
+
+TEST_F(Convert, ALoneCarriageReturnLosesNoText) {
+    ASSERT_EQ(Run(u"a\rb", true), ConvertResult::Converted);
+    EXPECT_NE(Html().find(">\r\n1<br/>2\r\n</td>"), std::string::npos);
+    EXPECT_NE(Html().find(">\r\na<br/>\r\nb</td>"), std::string::npos);
 }
 
 TEST_F(Convert, OnlyEmptyLinesGiveEmptyCells) {
@@ -88,6 +123,20 @@ TEST_F(Convert, PaddedCodeConvertsLikeAPaneText) {
               ConvertResult::NothingToDo);
 }
 
+TEST_F(Convert, TabStopsFollowTheSettingOnBothPaths) {
+    const std::u16string code = u"a\tb";
+    const std::u16string padded = u'\0' + code + u'\0';
+    for (bool tabStops : {false, true}) {
+        settings_.tabStops = tabStops;
+        const std::string cell = tabStops ? ">\r\na&nbsp;b</td>" : ">\r\na&nbsp;&nbsp;b</td>";
+        Run(code);
+        EXPECT_NE(Html().find(cell), std::string::npos) << Html();
+        RecordingSink sink;
+        ConvertPaddedCode(settings_, theme_, &language_.Info(), {padded.data() + 1, code.size()}, false, u"1", sink);
+        EXPECT_NE(sink.Html().find(cell), std::string::npos) << sink.Html();
+    }
+}
+
 TEST_F(Convert, NothingToDoWithoutLanguageOrCode) {
     RecordingSink sink;
     EXPECT_EQ(ConvertCode(settings_, theme_, nullptr, u"a", true, u"1", sink), ConvertResult::NothingToDo);
@@ -110,7 +159,7 @@ TEST_F(Convert, FailuresLeaveWhatTheyLeave) {
     EXPECT_EQ(Run(u"a", false, u"1", {Grant, Release}), ConvertResult::TableFailed);
     EXPECT_EQ(Html(), "<div>") << "the opening tag stays, the table never started";
 
-    grants = 3;
+    grants = 2;
     EXPECT_EQ(Run(u"x " + std::u16string(2000, u'y'), false, u"1", {Grant, Release}), ConvertResult::TableFailed);
     EXPECT_EQ(Html().find("</div>"), std::string::npos);
 }

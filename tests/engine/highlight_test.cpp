@@ -8,13 +8,16 @@ namespace {
 // Scans code with the given language and returns the cell content's chunks.
 class Highlight {
 public:
-    explicit Highlight(const LanguageInfo& language, const SpecialChars* specials = nullptr, int32_t tab = 2)
-        : language_(language), theme_(DistinctTheme()), escapes_(specials, tab), emitter_(sink_, theme_, tab, escapes_) {}
+    explicit Highlight(const LanguageInfo& language, const SpecialChars* specials = nullptr, int32_t tab = 2,
+                       bool tabStops = false)
+        : language_(language),
+          theme_(DistinctTheme()),
+          escapes_(specials, tab, tabStops),
+          emitter_(sink_, theme_, tab, escapes_) {}
 
     std::vector<WString> Run(const std::u16string& code, int32_t lineCount) {
         const std::u16string text = u'\0' + code;
-        std::vector<char16_t> word(kWordBufferLength);
-        ScanBuffers buffers{word.data(), static_cast<char16_t*>(MEM_Alloc(kInitialEscapeBytes)), kInitialEscapeBytes};
+        ScanBuffers buffers{static_cast<char16_t*>(MEM_Alloc(kInitialEscapeBytes)), kInitialEscapeBytes};
         EXPECT_TRUE(HighlightCode(emitter_, language_, text.c_str() + 1, lineCount, buffers));
         MEM_Free(buffers.escape);
         return sink_.Texts();
@@ -54,6 +57,43 @@ TEST(Highlight, IndentationAndTabsBecomeNonBreakingSpaces) {
               (std::vector<WString>{u"&nbsp;", u"&nbsp;", u"&nbsp;", u"&nbsp;", u"a", u"&nbsp;&nbsp;", u"b", u"\r\n"}));
     Highlight four(c.Info(), nullptr, 4);
     EXPECT_EQ(four.Run(u"\t", 1), (std::vector<WString>{u"&nbsp;&nbsp;&nbsp;&nbsp;"}));
+}
+
+const WString kNbsp[] = {u"", u"&nbsp;", u"&nbsp;&nbsp;", u"&nbsp;&nbsp;&nbsp;", u"&nbsp;&nbsp;&nbsp;&nbsp;"};
+
+TEST(Highlight, TabStopsCountColumnsFromTheLineStart) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight four(c.Info(), nullptr, 4, true);
+    EXPECT_EQ(four.Run(u"a\tbc\td\t\tx\r\n\ty", 2),
+              (std::vector<WString>{u"a", kNbsp[3], u"bc", kNbsp[2], u"d", kNbsp[3], kNbsp[4], u"x", u"<br/>", u"\r\n",
+                                    kNbsp[4], u"y"}));
+    Highlight two(c.Info(), nullptr, 2, true);
+    EXPECT_EQ(two.Run(u"abc\td", 1), (std::vector<WString>{u"abc", kNbsp[1], u"d"}));
+    Highlight other(c.Info(), nullptr, 3, true);
+    EXPECT_EQ(other.Run(u"ab\t", 1), (std::vector<WString>{u"ab", kNbsp[2]})) << "widths other than 2 count as 4";
+}
+
+TEST(Highlight, TabStopsHoldInsideLiteralsAndComments) {
+    SpecialChars* table = CreateSpecialChars(1, 2);
+    SetSpecialCharItem(table->rows[0], u"\t,[tab]");  // tab stops win over a configured tab row
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info(), table, 4, true);
+    EXPECT_EQ(run.Run(u"\"a\tb\"\t/*\tc\t*/ x //\td\r\n", 1),
+              (std::vector<WString>{kStringSpan, u"\"a" + kNbsp[2] + u"b\"", kNbsp[2], u"</span>", kCommentSpan, u"/*",
+                                    kNbsp[2], u"c", kNbsp[3], u"*/", u" ", u"</span>", u"x", u" ", kCommentSpan,
+                                    u"//" + kNbsp[1] + u"d", u"\r\n"}));
+    FreeSpecialChars(table);
+
+    TestLanguage noDelimiters("[LanguageInfo]\nEscapeChar=\\\n");
+    Highlight word(noDelimiters.Info(), nullptr, 4, true);
+    EXPECT_EQ(word.Run(u"ab\tc", 1), (std::vector<WString>{u"ab" + kNbsp[2] + u"c"})) << "without a table too";
+}
+
+TEST(Highlight, ASurrogatePairTakesOneColumnBeforeATabStop) {
+    TestLanguage c(kCLikeDefinition);
+    Highlight run(c.Info(), nullptr, 4, true);
+    EXPECT_EQ(run.Run(u"\U0001F600\tx \u4E2D\ty", 1),
+              (std::vector<WString>{u"\U0001F600", kNbsp[3], u"x", u" ", u"\u4E2D", kNbsp[1], u"y"}));
 }
 
 TEST(Highlight, NumbersContinueThroughDigitsAndDots) {
@@ -112,16 +152,39 @@ TEST(Highlight, StringsEndAtTheirCloserOrLineEnd) {
     EXPECT_TRUE(run.Chunks()[1].bold);
 }
 
-TEST(Highlight, EscapeBeforeLineEndRunsTheStringOn) {
+TEST(Highlight, AnEscapeBeforeALineEndLeavesTheLineBreakOutsideTheString) {
     TestLanguage c(kCLikeDefinition);
-    Highlight beforeCr(c.Info());
-    EXPECT_EQ(beforeCr.Run(u"\"a\\\r\nb\"\r\nc", 2),
-              (std::vector<WString>{kStringSpan, u"\"a\\\r\nb\"", u"<br/>", u"\r\n", u"</span>", u"c"}));
+    Highlight beforeCrLf(c.Info());
+    EXPECT_EQ(beforeCrLf.Run(u"\"a\\\r\nb\r\n", 2),
+              (std::vector<WString>{kStringSpan, u"\"a\\", u"<br/>", u"\r\n", u"</span>", u"b", u"\r\n"}));
+    Highlight beforeLoneCr(c.Info());
+    EXPECT_EQ(beforeLoneCr.Run(u"'\\\rb", 2),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\", u"<br/>", u"\r\n", u"</span>", u"b"}));
+    Highlight beforeLoneLf(c.Info());
+    EXPECT_EQ(beforeLoneLf.Run(u"'\\\nb", 2),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\", u"<br/>", u"\r\n", u"</span>", u"b"}));
     Highlight pairBeforeCr(c.Info());
     EXPECT_EQ(pairBeforeCr.Run(u"'\\n\r\n'", 2),
-              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\n\r\n'"}));
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\n", u"<br/>", u"\r\n", u"'"}));
     Highlight atEnd(c.Info());
     EXPECT_EQ(atEnd.Run(u"\"\\", 1), (std::vector<WString>{kStringSpan, u"\"\\"}));
+}
+
+TEST(Highlight, AfterAnEscapePairTheNextCharacterIsExaminedAfresh) {
+    TestLanguage c(kCLikeDefinition);
+    // Two escaped backslashes, then the closer: the literal ends there.
+    Highlight backslashes(c.Info());
+    EXPECT_EQ(backslashes.Run(u"p = \"\\\\\\\\\"\r\nq", 2),
+              (std::vector<WString>{u"p", u" ", kSeperatorSpan, u"=", u" ", u"</span>", kStringSpan, u"\"\\\\\\\\\"",
+                                    u"<br/>", u"\r\n", u"</span>", u"q"}));
+    Highlight quote(c.Info());
+    EXPECT_EQ(quote.Run(u"'\\\\' x '\\''", 1),
+              (std::vector<WString>{u"<span style=\"color:#A31516\">", u"'\\\\'", u" ", u"</span>", u"x", u" ",
+                                    u"<span style=\"color:#A31516\">", u"'\\''"}));
+    // An escape pair right after another: the second escape still escapes.
+    Highlight pairs(c.Info());
+    EXPECT_EQ(pairs.Run(u"\"\\n\\\"x\" y", 1),
+              (std::vector<WString>{kStringSpan, u"\"\\n\\\"x\"", u" ", u"</span>", u"y"}));
 }
 
 TEST(Highlight, LongWordsAreCutAt4095Characters) {
@@ -134,10 +197,12 @@ TEST(Highlight, LongWordsAreCutAt4095Characters) {
     EXPECT_EQ(chunks[2], WString(904, u'w'));
 }
 
-TEST(Highlight, WithoutDelimitersLineBreaksStayInsideWords) {
+TEST(Highlight, WithoutDelimitersLineBreaksStillEndWords) {
     TestLanguage plain("[LanguageInfo]\nEscapeChar=\\\n");
     Highlight run(plain.Info());
-    EXPECT_EQ(run.Run(u"a b\r\nc\r\n", 2), (std::vector<WString>{u"a b\r\nc\r\n"}));
+    EXPECT_EQ(run.Run(u"a b\r\nc\nd\re\r\n", 4),
+              (std::vector<WString>{u"a b", u"<br/>", u"\r\n", u"c", u"<br/>", u"\r\n", u"d", u"<br/>", u"\r\n", u"e",
+                                    u"\r\n"}));
 }
 
 TEST(Highlight, KeywordClassesFourToNineBorrowOtherRoles) {
@@ -192,18 +257,15 @@ TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
     TestLanguage c(kCLikeDefinition);
     const EscapeTable escapes(nullptr, 2);
     const CharClasses classes(c.Info(), escapes);
-    char16_t word[kWordBufferLength];
     bool mayEscape = true;
-    EXPECT_EQ(SplitWord(u"abc(d", classes, word, mayEscape), 3u);
-    EXPECT_EQ(WString(word), u"abc");
+    EXPECT_EQ(SplitWord(u"abc(d", classes, mayEscape), 3u);
     EXPECT_FALSE(mayEscape);
-    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, word, mayEscape), 2u);
-    EXPECT_EQ(SplitWord(u" x", classes, word, mayEscape), 0u);
-    EXPECT_EQ(word[0], 0);
+    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, mayEscape), 2u);
+    EXPECT_EQ(SplitWord(u" x", classes, mayEscape), 0u);
 
     TestLanguage wide("[LanguageInfo]\nDelimiters=\xA3\xAC\nSeperators=\xA3\xAC\n");
     const CharClasses wideClasses(wide.Info(), escapes);
-    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, word, mayEscape), 1u);
+    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, mayEscape), 1u);
     EXPECT_TRUE(wideClasses.IsSeperator(u'\uFF0C'));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -221,6 +222,48 @@ TEST(FindKeywordTest, NeverReadsPastTheStore) {
     EXPECT_FALSE(FindKeyword(&broken, u"beta").found);
     broken.bucketFirst[0] = 5;
     EXPECT_FALSE(FindKeyword(&broken, u"alpha").found);
+}
+
+// The index must answer every word as FindKeyword does.
+void ExpectIndexAgrees(const LanguageInfo& record, std::initializer_list<const char16_t*> words) {
+    const KeywordIndex index(record);
+    for (const char16_t* word : words) {
+        const KeywordMatch expected = FindKeyword(&record, word), found = index.Find(word);
+        EXPECT_EQ(found.found, expected.found) << WideToUtf8(word);
+        EXPECT_EQ(found.keywordClass, expected.keywordClass) << WideToUtf8(word);
+    }
+}
+
+TEST(KeywordIndexTest, FindsWhatFindKeywordFinds) {
+    // A word twice in its bucket (the first class wins), a keyword filed under
+    // another letter (never found), case folding, keywords that share their
+    // ends and length.
+    const char* definition = "[LanguageInfo]\nCaseSensitive=%d\n[a]\nalpha 2alpha ALPHA abc acc abbc 3a_z along_keyword\n"
+                             "[b]\nbeta 1zeta _b\n[_]\n__x__ __y__ _\n[#]\n#if\n";
+    const std::initializer_list<const char16_t*> words = {
+        u"alpha", u"Alpha", u"ALPHA", u"abc", u"ABC", u"acc", u"abbc", u"a_z", u"beta", u"zeta", u"_b", u"__x__",
+        u"__y__", u"__z__", u"_", u"#if", u"#IF", u"if", u"a", u"alphabet", u"\u4E2D", u"b", u"along_keyword",
+        u"along_keywore", u"blong_keyword", u"Along_Keyword"};
+    for (int caseSensitive : {0, 1}) {
+        char text[256];
+        std::snprintf(text, sizeof text, definition, caseSensitive);
+        TestLanguage lang(text);
+        SCOPED_TRACE(caseSensitive);
+        ExpectIndexAgrees(lang.Info(), words);
+    }
+}
+
+TEST(KeywordIndexTest, AgreesOnBrokenBucketsAndNoStore) {
+    TestLanguage lang("[a]\nalpha\n[b]\nbeta\n");
+    LanguageInfo broken = lang.Info();
+    broken.bucketCount[0] = 1000;
+    ExpectIndexAgrees(broken, {u"alpha", u"beta"});
+    broken.bucketFirst[0] = 5;
+    ExpectIndexAgrees(broken, {u"alpha", u"beta"});
+    broken.bucketFirst[1] = 0;  // the a bucket's slots seen from b's
+    ExpectIndexAgrees(broken, {u"alpha", u"beta"});
+    LanguageInfo empty{};
+    ExpectIndexAgrees(empty, {u"alpha"});
 }
 
 TEST(LanguageTableTest, CreatesZeroFilledRecords) {

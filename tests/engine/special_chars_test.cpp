@@ -1,7 +1,10 @@
 #include "engine/special_chars.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 #include "app/helpers.h"
+#include "engine/char_class.h"
 #include "tests/support/temp_file.h"
 
 namespace {
@@ -51,6 +54,35 @@ TEST(SpecialChars, ABlankAfterCodeStaysABlank) {
     EXPECT_EQ(Escape(escapes, u" x", 0), u" x") << "the NUL before the text is no white space";
     EXPECT_EQ(Escape(escapes, u"\u3000 x"), u"\u3000&nbsp;x") << "ideographic space counts as white space";
     EXPECT_EQ(EscapedSize(escapes, u"a b"), 2u * (1 + 1 + 6 + 1)) << "blanks are counted at full length";
+}
+
+// Long texts are escaped eight units at a time where nothing needs a look:
+// the result must be the character-by-character one for every table shape.
+TEST(SpecialChars, LongTextsEscapeAsCharacterByCharacter) {
+    Table usual({u"<,&lt;", u">,&gt;", u"&,&amp;", u"\",&quot;"});
+    Table wide({u"<,&lt;", u"\u4E2D,[zh]"});
+    Table many({u"a,[a]", u"b,[b]", u"c,[c]", u"d,[d]", u"e,[e]", u"f,[f]", u"g,[g]", u"h,[h]", u"i,[i]"});
+    const char16_t alphabet[] = {u'x', u'a', u'i', u' ', u' ', u'\t', u'\r', u'\n', u'<', u'&', u'"',
+                                 u'\u4E2D', u'\u3000', u'\u00A0', 0x85, 0x1F, 0x7F};
+    std::mt19937 random(3);
+    for (const SpecialChars* table : {usual.table, wide.table, many.table, static_cast<SpecialChars*>(nullptr)}) {
+        const EscapeTable escapes(table, 4);
+        for (int round = 0; round < 500; ++round) {
+            WString text(random() % 40, u'x');
+            for (char16_t& c : text) c = alphabet[random() % std::size(alphabet)];
+            WString expected;
+            char16_t previous = u'y';
+            for (char16_t c : text) {
+                const EscapeTable::Replacement r = escapes.Find(c);
+                if (r.text && (c != u' ' || IsWideSpace(previous)))
+                    expected.append(r.text, static_cast<size_t>(r.length));
+                else
+                    expected += c;
+                previous = c;
+            }
+            ASSERT_EQ(Escape(escapes, text, u'y'), expected) << ::testing::PrintToString(text);
+        }
+    }
 }
 
 TEST(SpecialChars, ConfiguredBlankAndTabRowsWin) {
