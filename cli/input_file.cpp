@@ -2,6 +2,18 @@
 
 #include <cstring>
 
+long long SizedInput::Read(char* buffer, size_t size) {
+    const uint64_t left = size_ - position_;
+    const long long count = ReadSome(buffer, left < size ? static_cast<size_t>(left) : size);
+    if (count > 0) position_ += static_cast<uint64_t>(count);
+    return count;
+}
+
+bool SizedInput::Rewind() {
+    position_ = 0;
+    return SeekToStart();
+}
+
 MemoryInput::~MemoryInput() { std::free(owned_); }
 
 long long MemoryInput::Read(char* buffer, size_t size) {

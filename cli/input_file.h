@@ -25,6 +25,24 @@ public:
     virtual std::optional<std::string_view> Whole() const { return std::nullopt; }
 };
 
+// A file of known size, read from its start. One that grows while it is
+// read is taken as it was when opened.
+class SizedInput : public InputSource {
+public:
+    explicit SizedInput(uint64_t size) : size_(size) {}
+    long long Read(char* buffer, size_t size) final;
+    bool Rewind() final;
+    uint64_t Size() const final { return size_; }
+
+protected:
+    // ReadSome reads as InputSource::Read does; SeekToStart goes back to the first byte.
+    virtual long long ReadSome(char* buffer, size_t size) = 0;
+    virtual bool SeekToStart() = 0;
+
+private:
+    uint64_t size_, position_ = 0;
+};
+
 // Bytes in memory: borrowed, or a malloc'd block it owns.
 class MemoryInput final : public InputSource {
 public:

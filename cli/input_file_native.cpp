@@ -9,36 +9,25 @@
 
 namespace {
 
-long long ReadSome(int file, char* buffer, size_t size) {
+long long ReadFrom(int file, char* buffer, size_t size) {
     ssize_t count;
     do count = read(file, buffer, size < SSIZE_MAX ? size : SSIZE_MAX);
     while (count < 0 && errno == EINTR);
     return count;
 }
 
-class RegularFile final : public InputSource {
+class RegularFile final : public SizedInput {
 public:
-    RegularFile(int file, uint64_t size) : file_(file), size_(size) {}
+    RegularFile(int file, uint64_t size) : SizedInput(size), file_(file) {}
     ~RegularFile() override { close(file_); }
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;
 
-    // A file that grows while it is read is taken as it was when opened.
-    long long Read(char* buffer, size_t size) override {
-        const uint64_t left = size_ - position_;
-        const long long count = ReadSome(file_, buffer, left < size ? static_cast<size_t>(left) : size);
-        if (count > 0) position_ += static_cast<uint64_t>(count);
-        return count;
-    }
-    bool Rewind() override {
-        position_ = 0;
-        return lseek(file_, 0, SEEK_SET) == 0;
-    }
-    uint64_t Size() const override { return size_; }
-
 private:
+    long long ReadSome(char* buffer, size_t size) override { return ReadFrom(file_, buffer, size); }
+    bool SeekToStart() override { return lseek(file_, 0, SEEK_SET) == 0; }
+
     int file_;
-    uint64_t size_, position_ = 0;
 };
 
 }  // namespace
@@ -60,7 +49,7 @@ std::unique_ptr<InputSource> OpenInputFile(const std::filesystem::path& path, st
         return std::make_unique<RegularFile>(file, static_cast<uint64_t>(status.st_size));
     // Pipes, devices and files of the kernel (which report no size) cannot
     // be sized in advance.
-    std::unique_ptr<InputSource> whole = ReadWhole([file](char* buffer, size_t size) { return ReadSome(file, buffer, size); });
+    std::unique_ptr<InputSource> whole = ReadWhole([file](char* buffer, size_t size) { return ReadFrom(file, buffer, size); });
     if (!whole) error = std::strerror(errno);
     close(file);
     return whole;

@@ -7,7 +7,7 @@
 
 namespace {
 
-long long ReadSome(HANDLE file, char* buffer, size_t size) {
+long long ReadFrom(HANDLE file, char* buffer, size_t size) {
     DWORD count = 0;
     const DWORD wanted = size < 0x40000000 ? static_cast<DWORD>(size) : 0x40000000;
     if (ReadFile(file, buffer, wanted, &count, nullptr)) return count;
@@ -17,32 +17,23 @@ long long ReadSome(HANDLE file, char* buffer, size_t size) {
     return -1;
 }
 
-class DiskFile final : public InputSource {
+class DiskFile final : public SizedInput {
 public:
-    DiskFile(HANDLE file, uint64_t size) : file_(file), size_(size) {}
+    DiskFile(HANDLE file, uint64_t size) : SizedInput(size), file_(file) {}
     ~DiskFile() override { CloseHandle(file_); }
     DiskFile(const DiskFile&) = delete;
     DiskFile& operator=(const DiskFile&) = delete;
 
-    // A file that grows while it is read is taken as it was when opened.
-    long long Read(char* buffer, size_t size) override {
-        const uint64_t left = size_ - position_;
-        const long long count = ReadSome(file_, buffer, left < size ? static_cast<size_t>(left) : size);
-        if (count > 0) position_ += static_cast<uint64_t>(count);
-        return count;
-    }
-    bool Rewind() override {
-        position_ = 0;
+private:
+    long long ReadSome(char* buffer, size_t size) override { return ReadFrom(file_, buffer, size); }
+    bool SeekToStart() override {
         LARGE_INTEGER start{};
         if (SetFilePointerEx(file_, start, nullptr, FILE_BEGIN)) return true;
         errno = ErrnoOfWindowsError(GetLastError());
         return false;
     }
-    uint64_t Size() const override { return size_; }
 
-private:
     HANDLE file_;
-    uint64_t size_, position_ = 0;
 };
 
 }  // namespace
@@ -63,7 +54,7 @@ std::unique_ptr<InputSource> OpenInputFile(const std::filesystem::path& path, st
     if (GetFileType(file) == FILE_TYPE_DISK && GetFileSizeEx(file, &size) && size.QuadPart > 0)
         return std::make_unique<DiskFile>(file, static_cast<uint64_t>(size.QuadPart));
     // Pipes and devices cannot be sized in advance.
-    std::unique_ptr<InputSource> whole = ReadWhole([file](char* buffer, size_t count) { return ReadSome(file, buffer, count); });
+    std::unique_ptr<InputSource> whole = ReadWhole([file](char* buffer, size_t count) { return ReadFrom(file, buffer, count); });
     if (!whole) error = std::strerror(errno);
     CloseHandle(file);
     return whole;

@@ -2,33 +2,11 @@
 // at an offset inside them, read whole or in pieces alike; decoded text has
 // only CR LF line ends and no NUL, with a NUL on either side; UTF-8 output
 // split at any point is valid UTF-8.
-#include <algorithm>
-#include <cstring>
 #include "cli/code_text.h"
 #include "cli/utf8_sink.h"
+#include "tests/cli/piece_input.h"
 
 namespace {
-
-// Pieces of a size the input chooses, so chunk ends fall anywhere.
-class PieceInput final : public InputSource {
-public:
-    PieceInput(std::string_view bytes, size_t step) : bytes_(bytes), step_(step) {}
-    long long Read(char* buffer, size_t size) override {
-        const size_t count = std::min({size, step_, bytes_.size() - position_});
-        std::memcpy(buffer, bytes_.data() + position_, count);
-        position_ += count;
-        return static_cast<long long>(count);
-    }
-    bool Rewind() override {
-        position_ = 0;
-        return true;
-    }
-    uint64_t Size() const override { return bytes_.size(); }
-
-private:
-    std::string_view bytes_;
-    size_t step_, position_ = 0;
-};
 
 const char16_t* const kEncodings[] = {nullptr, u"utf-8", u"utf-16le", u"utf-16be", u"utf-16", u"gbk", u"latin1",
                                       u"windows-1252"};

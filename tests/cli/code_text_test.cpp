@@ -3,32 +3,9 @@
 #include "cli/code_text.h"
 
 #include <gtest/gtest.h>
-#include <algorithm>
-#include <cstring>
+#include "tests/cli/piece_input.h"
 
 namespace {
-
-// An input that yields at most `step` bytes a read, as a file read in pieces
-// whose chunk ends fall anywhere.
-class TrickleInput final : public InputSource {
-public:
-    TrickleInput(std::string_view bytes, size_t step) : bytes_(bytes), step_(step) {}
-    long long Read(char* buffer, size_t size) override {
-        const size_t count = std::min({size, step_, bytes_.size() - position_});
-        std::memcpy(buffer, bytes_.data() + position_, count);
-        position_ += count;
-        return static_cast<long long>(count);
-    }
-    bool Rewind() override {
-        position_ = 0;
-        return true;
-    }
-    uint64_t Size() const override { return bytes_.size(); }
-
-private:
-    std::string_view bytes_;
-    size_t step_, position_ = 0;
-};
 
 std::string Shown(const DecodedText& decoded) {
     if (!decoded.text) return "fails at " + std::to_string(decoded.failedAt);
@@ -43,7 +20,7 @@ std::string Decoded(std::string_view bytes, const char16_t* encoding = nullptr) 
     const NamedEncoding* chosen = named ? &*named : nullptr;
     const std::string whole = Shown(DecodeCodeText(bytes, chosen));
     for (size_t step = 1; step <= 5; ++step) {
-        TrickleInput input(bytes, step);
+        PieceInput input(bytes, step);
         EXPECT_EQ(Shown(DecodeCodeText(input, chosen)), whole) << "read " << step << " bytes at a time";
     }
     return whole;
@@ -127,7 +104,7 @@ TEST(CodeText, LongTextsKeepEveryCharacterAcrossChunks) {
         expectedGbk += i % 3 ? u"ab\r\n" : u"\u4E2Dx\r\n";
     }
     for (size_t step : {size_t{70001}, utf8.size()}) {
-        TrickleInput utf8Input(utf8, step), gbkInput(gbk, step);
+        PieceInput utf8Input(utf8, step), gbkInput(gbk, step);
         const DecodedText fromUtf8 = DecodeCodeText(utf8Input), fromGbk = DecodeCodeText(gbkInput);
         ASSERT_TRUE(fromUtf8.text && fromGbk.text);
         EXPECT_TRUE(fromUtf8.text->View() == expectedUtf8);
