@@ -104,6 +104,10 @@ void CheckCombinations(const CliOptions& options) {
         return;
     }
     if (options.output && options.outDir) Refuse("options --output and --out-dir exclude each other");
+    if ((options.recursive || options.outDir) && options.inputs.empty())
+        Refuse(std::string(options.recursive ? "--recursive" : "--out-dir") + " needs the files or directories to convert");
+    for (const WString& input : options.inputs)
+        if (input.empty()) Refuse("an empty argument names no file");
     if (options.output && (options.inputs.size() > 1 || options.recursive))
         Refuse("option --output names one file; give --out-dir for several inputs");
     const bool batch = options.inputs.size() > 1 || options.recursive || options.outDir;

@@ -101,6 +101,8 @@ TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
         {{u"-o", target, source, source}, "--output names one file"},
         {{u"-o", target, u"--out-dir", dir.Path("o"), source}, "exclude each other"},
         {{u"--out-dir", dir.Path("o"), u"-"}, "standard input"},
+        {{u"-r"}, "--recursive needs the files or directories"},
+        {{u""}, "an empty argument names no file"},
         {{u"--lang", u"Cobol", source}, "unknown language 'Cobol'"},
         {{u"--theme", u"9", source}, "no colour theme '9'"},
         {{u"--theme", u"1x", source}, "no colour theme '1x'"},
