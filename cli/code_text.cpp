@@ -191,6 +191,9 @@ std::optional<TextEncoding> Utf16ByZeroBytes(const ZeroBytes& zeros) {
     return std::nullopt;
 }
 
+// errno of the read that just failed; a reader that set none failed anyway.
+int LastReadError() { return errno ? errno : EIO; }
+
 // Runs the input through one decoding at a time, chunk by chunk, from its
 // start (after a mark) again for each.
 class Decoder {
@@ -218,7 +221,7 @@ public:
 
 private:
     Status ReadFailure() {
-        readError_ = errno ? errno : EIO;
+        readError_ = LastReadError();
         return Status::ReadFailed;
     }
 
@@ -349,7 +352,7 @@ void DecodeByRule(Decoder& decoder, DecodedText& result) {
     result.chosenByRule = true;
     const std::optional<std::string> start = decoder.Peek(kUtf8Mark.size());
     if (!start) {
-        result.readError = errno ? errno : EIO;
+        result.readError = LastReadError();
         return;
     }
     const std::optional<MarkedEncoding> mark = ByteOrderMark(*start);
@@ -386,7 +389,7 @@ void DecodeByRule(Decoder& decoder, DecodedText& result) {
 void DecodeWithPlatformInto(Decoder& decoder, const std::string& name, DecodedText& result) {
     const std::optional<std::string_view> bytes = decoder.Whole();
     if (!bytes) {
-        result.readError = errno ? errno : EIO;
+        result.readError = LastReadError();
         return;
     }
     const PlatformDecoded decoded = DecodeWithPlatform(name, *bytes);
@@ -406,7 +409,7 @@ void DecodeNamed(Decoder& decoder, const NamedEncoding& named, DecodedText& resu
     if (named.encoding == TextEncoding::Platform) return DecodeWithPlatformInto(decoder, named.platformName, result);
     const std::optional<std::string> start = decoder.Peek(kUtf8Mark.size());
     if (!start) {
-        result.readError = errno ? errno : EIO;
+        result.readError = LastReadError();
         return;
     }
     if (named.byteOrderMarkDecides && StartsWith(*start, kUtf16BeMark)) result.encoding = TextEncoding::Utf16Be;
