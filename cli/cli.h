@@ -1,11 +1,14 @@
 #pragma once
-// lumatype-cli: converts a code file to the HTML the program's Convert
+// lumatype-cli: converts code files to the HTML the program's Convert
 // command writes, byte for byte.
 #include <cstdio>
 #include <vector>
 #include "config/wide.h"
 
+// 0: converted. 1: nothing to convert, or some files of a batch failed.
+// 2: the command line, the settings or the one input could not be used.
 constexpr int kCliExitError = 2;
 
-// args excludes the program name. Reads code from `in` for "-" or no file.
+// args excludes the program name. Reads code from `in` for "-" or no file;
+// every failure is one line on `err`.
 int RunCli(const std::vector<WString>& args, FILE* in, FILE* out, FILE* err);

@@ -1,6 +1,7 @@
 #include "cli/cli_config.h"
 
 #include <algorithm>
+#include "app/helpers.h"
 #include "config/file_io.h"
 #include "config/profile.h"
 #include "engine/language_registry.h"
@@ -17,12 +18,16 @@ WString CliConfig::ReadString(const char16_t* section, const WString& key, uint3
     return WString(buffer.data());
 }
 
-WString CliConfig::PathBeside(const WString& fileName) const { return directory_ + u'\\' + fileName; }
-
 static WString DirectoryOf(const WString& path) {
     const size_t separator = path.find_last_of(u"\\/");
     if (separator == WString::npos) return u".";
     return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
+}
+
+static WString ReadLanguageList(const char16_t* key, const char16_t* filePath) {
+    char16_t list[kMaxPath];
+    ProfileGetString(u"LanguageInfo", key, u"", list, kMaxPath, filePath);
+    return list;
 }
 
 bool CliConfig::Load(const WString& iniPath) {
@@ -42,41 +47,88 @@ bool CliConfig::Load(const WString& iniPath) {
         LanguageInfo& record = table_->records[i];
         const WString file = ReadLanguageRecord(record, i + 1, settings_.iniPath);
         if (!record.enabled) continue;
-        CopyToField(record.filePath, PathBeside(file));
-        char16_t extensions[260];
-        ProfileGetString(u"LanguageInfo", u"Extensions", u"", extensions, 260, record.filePath);
-        languages_.push_back({&record, extensions});
+        // A path that does not fit is no file, as for the program.
+        JoinModulePath(record.filePath, kMaxPath, directory_, file.c_str());
+        languages_.push_back({&record, ReadLanguageList(u"Extensions", record.filePath),
+                              ReadLanguageList(u"Aliases", record.filePath), std::nullopt});
     }
     return true;
 }
 
-const CliLanguage* CliConfig::FindByName(WStringView name) const {
-    for (const CliLanguage& language : languages_)
-        if (EqualsIgnoreAsciiCase(language.info->name, name)) return &language;
-    return nullptr;
-}
-
-static bool HasExtension(WStringView list, WStringView extension) {
+// Whether a ";"-separated list holds `key`; a leading dot of an item is no
+// part of it.
+static bool ListHas(WStringView list, WStringView key) {
     while (!list.empty()) {
         const size_t end = std::min(list.find(u';'), list.size());
         WStringView item = list.substr(0, end);
         if (!item.empty() && item[0] == u'.') item.remove_prefix(1);
-        if (!item.empty() && EqualsIgnoreAsciiCase(item, extension)) return true;
+        if (!item.empty() && EqualsIgnoreAsciiCase(item, key)) return true;
         list.remove_prefix(std::min(end + 1, list.size()));
     }
     return false;
 }
 
-const CliLanguage* CliConfig::Choose(WStringView fileName) const {
+const CliLanguage* CliConfig::Find(WStringView key) const {
+    if (!key.empty() && key[0] == u'.') key.remove_prefix(1);
+    if (key.empty()) return nullptr;
+    for (const CliLanguage& language : languages_)
+        if (EqualsIgnoreAsciiCase(language.info->name, key)) return &language;
+    for (const CliLanguage& language : languages_)
+        if (ListHas(language.aliases, key) || ListHas(language.extensions, key)) return &language;
+    return nullptr;
+}
+
+const CliLanguage* CliConfig::ForExtension(WStringView fileName) const {
     const size_t dot = fileName.find_last_of(u'.');
     const size_t separator = fileName.find_last_of(u"\\/");
-    if (dot != WStringView::npos && (separator == WStringView::npos || dot > separator)) {
-        const WStringView extension = fileName.substr(dot + 1);
-        for (const CliLanguage& language : languages_)
-            if (HasExtension(language.extensions, extension)) return &language;
+    if (dot == WStringView::npos || (separator != WStringView::npos && dot < separator)) return nullptr;
+    const WStringView extension = fileName.substr(dot + 1);
+    for (const CliLanguage& language : languages_)
+        if (!extension.empty() && ListHas(language.extensions, extension)) return &language;
+    return nullptr;
+}
+
+static bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+// The words of a line, split at blanks and tabs.
+static std::vector<WStringView> Words(WStringView line) {
+    std::vector<WStringView> words;
+    for (size_t i = 0; i < line.size();) {
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        const size_t start = i;
+        while (i < line.size() && !IsBlank(line[i])) ++i;
+        if (i > start) words.push_back(line.substr(start, i - start));
     }
-    // Like the language combo at start-up: the last enabled name that
-    // matches Default, else the first.
+    return words;
+}
+
+// "#!/usr/bin/python3", "#!/usr/bin/env -S node --flag": the program's name.
+static WStringView Interpreter(WStringView line) {
+    const std::vector<WStringView> words = Words(line.substr(2));
+    auto baseName = [](WStringView path) { return path.substr(std::min(path.find_last_of(u'/') + 1, path.size())); };
+    for (size_t i = 0; i < words.size(); ++i) {
+        const WStringView name = baseName(words[i]);
+        if (name.empty() || (i == 0 && name == u"env")) continue;
+        // Options and variable settings of env come before the program.
+        if (i > 0 && (name[0] == u'-' || name.find(u'=') != WStringView::npos)) continue;
+        return name;
+    }
+    return {};
+}
+
+const CliLanguage* CliConfig::ForFirstLine(WStringView code) const {
+    const WStringView line = code.substr(0, code.find(u'\r'));
+    if (StartsWithIgnoreAsciiCase(line, u"<?xml")) return Find(u"xml");
+    if (StartsWithIgnoreAsciiCase(line, u"<?php")) return Find(u"php");
+    if (line.substr(0, 2) != u"#!") return nullptr;
+    const WStringView interpreter = Interpreter(line);
+    if (const CliLanguage* language = Find(interpreter)) return language;
+    // "python3.11" is python.
+    const size_t version = interpreter.find_first_of(u"0123456789.");
+    return version == WStringView::npos ? nullptr : Find(interpreter.substr(0, version));
+}
+
+const CliLanguage* CliConfig::Default() const {
     const CliLanguage* chosen = nullptr;
     for (const CliLanguage& language : languages_)
         if (EqualsIgnoreAsciiCase(language.info->name, defaultName_)) chosen = &language;
@@ -84,7 +136,10 @@ const CliLanguage* CliConfig::Choose(WStringView fileName) const {
     return languages_.empty() ? nullptr : &languages_.front();
 }
 
-void CliConfig::Parse(const CliLanguage& language) { ParseLanguageFile(language.info); }
+bool CliConfig::Parse(const CliLanguage& language) {
+    if (!language.parsed) language.parsed = ParseLanguageFile(language.info) != 0;
+    return *language.parsed;
+}
 
 int32_t CliConfig::ThemeCount() const { return ProfileGetInt(u"ColorThemes", u"Count", 1, settings_.iniPath); }
 
@@ -94,10 +149,20 @@ WString CliConfig::ThemeName(int32_t number) const {
     return ReadString(u"ColorThemes", u"Name" + FormatInt(number), 128);
 }
 
+std::optional<int32_t> CliConfig::FindTheme(WStringView numberOrName) const {
+    const int32_t count = ThemeCount();
+    const int32_t number = ParseLeadingLong(numberOrName);
+    if (FormatInt(number) == numberOrName) {
+        if (number >= 1 && number <= count) return number;
+        return std::nullopt;
+    }
+    for (int32_t n = 1; n <= count; ++n)
+        if (EqualsIgnoreAsciiCase(ThemeName(n), numberOrName)) return n;
+    return std::nullopt;
+}
+
 ColorTheme CliConfig::LoadTheme(int32_t number) const {
     ColorTheme theme{};
-    CopyToField(theme.name, ThemeName(number));
-    CopyToField(theme.file, PathBeside(ReadString(u"ColorThemes", u"File" + FormatInt(number), 260)));
-    LoadColorTheme(&theme);
+    LoadNumberedTheme(settings_.iniPath, directory_, number, theme);
     return theme;
 }

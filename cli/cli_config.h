@@ -1,16 +1,17 @@
 #pragma once
 // What the command line reads from "Lumatype.ini": the settings, the enabled
-// languages (parsed at once, no loader thread) and the colour themes. Files
-// named in it are found beside it.
-#include <memory>
+// languages (parsed when first used, no loader thread) and the colour themes.
+// Files named in it are found beside it.
 #include <optional>
 #include <vector>
 #include "config/settings.h"
 #include "engine/language.h"
 
 struct CliLanguage {
-    LanguageInfo* info;  // definition parsed by CliConfig::Parse
+    LanguageInfo* info;
     WString extensions;  // [LanguageInfo] Extensions=, such as ".c;.h;.cpp"
+    WString aliases;     // [LanguageInfo] Aliases=, such as "c++;cplusplus"
+    mutable std::optional<bool> parsed;  // whether its definition file could be read, once tried
 };
 
 class CliConfig {
@@ -23,24 +24,33 @@ public:
     // False when the file cannot be read.
     bool Load(const WString& iniPath);
 
+    // The command line's options adjust some settings (tab stops).
+    AppSettings& Settings() { return settings_; }
     const AppSettings& Settings() const { return settings_; }
     const std::vector<CliLanguage>& Languages() const { return languages_; }  // enabled ones, in order
 
-    // By Item name without regard to case.
-    const CliLanguage* FindByName(WStringView name) const;
-    // By the file name's extension, else the [Languages] Default, else the first.
-    const CliLanguage* Choose(WStringView fileName) const;
-    // Reads the language's definition file; only the language used needs it.
-    static void Parse(const CliLanguage& language);
+    // By name, by one of its extensions (with or without the dot) or by an
+    // alias, without regard to case.
+    const CliLanguage* Find(WStringView key) const;
+    // By the extension of a file name; null when no language claims it.
+    const CliLanguage* ForExtension(WStringView fileName) const;
+    // By the code's first line: the interpreter of "#!", or "<?xml", "<?php".
+    const CliLanguage* ForFirstLine(WStringView code) const;
+    // The last enabled language named by [Languages] Default, else the first
+    // enabled one, as the language combo selects at start-up.
+    const CliLanguage* Default() const;
+    // Reads the language's definition file once; false when it cannot be read.
+    static bool Parse(const CliLanguage& language);
 
     int32_t ThemeCount() const;
     int32_t DefaultTheme() const;
     WString ThemeName(int32_t number) const;
-    // The theme numbered `number` (1-based) with its colours loaded.
+    // By number (1-based) or name without regard to case; empty when none.
+    std::optional<int32_t> FindTheme(WStringView numberOrName) const;
+    // The theme numbered `number` with its colours loaded.
     ColorTheme LoadTheme(int32_t number) const;
 
 private:
-    WString PathBeside(const WString& fileName) const;
     WString ReadString(const char16_t* section, const WString& key, uint32_t size) const;
 
     AppSettings settings_{};

@@ -17,14 +17,20 @@ void ReadFontSettings(AppSettings& settings) {
     ProfileGetString(u"Common", u"border_size", u"2px", settings.borderSize, 16, settings.iniPath);
 }
 
+void LoadNumberedTheme(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme) {
+    const WString key = FormatInt(number);
+    ProfileGetString(u"ColorThemes", (u"Name" + key).c_str(), u"", theme.name, 128, iniPath);
+    char16_t fileName[kMaxPath];
+    ProfileGetString(u"ColorThemes", (u"File" + key).c_str(), u"", fileName, kMaxPath, iniPath);
+    // Without a File<n> the theme has no file rather than the directory; a
+    // path that does not fit is no file either, never a cut one that may name
+    // another file.
+    theme.file[0] = 0;
+    if (fileName[0] && !directory.empty()) JoinModulePath(theme.file, kMaxPath, directory, fileName);
+    LoadColorTheme(&theme);
+}
+
 void ReadActiveTheme(AppSettings& settings, ColorTheme& theme) {
     settings.colorThemeIndex = ProfileGetInt(u"Common", u"ColorTheme", 1, settings.iniPath);
-    WString number = FormatInt(settings.colorThemeIndex);
-    ProfileGetString(u"ColorThemes", (u"Name" + number).c_str(), u"", theme.name, 128, settings.iniPath);
-    char16_t fileName[kMaxPath];
-    ProfileGetString(u"ColorThemes", (u"File" + number).c_str(), u"", fileName, kMaxPath, settings.iniPath);
-    // Without a File<n> the theme has no file rather than the program directory.
-    theme.file[0] = 0;
-    if (fileName[0]) ModulePath(theme.file, fileName);
-    LoadColorTheme(&theme);
+    LoadNumberedTheme(settings.iniPath, ProgramDirectory(), settings.colorThemeIndex, theme);
 }

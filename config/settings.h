@@ -25,3 +25,10 @@ void ReadTabToSpaces(AppSettings& settings);                    // [Common] TabT
 void ReadTabStops(AppSettings& settings);                       // [Common] TabStops
 void ReadFontSettings(AppSettings& settings);                   // font_family, font_size, border_size
 void ReadActiveTheme(AppSettings& settings, ColorTheme& theme);  // ColorTheme, Name<n>, File<n>, colours
+
+// The one theme loader of the program and the command line: Name<number> and
+// File<number> of [ColorThemes] in iniPath, the file found in `directory`
+// (the program's, or the settings file's for the command line), colours
+// loaded. An empty directory or a path longer than the theme's field leaves
+// the theme without a file: every colour empty but the border's.
+void LoadNumberedTheme(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme);

@@ -1,38 +1,14 @@
+// The command line's arguments, languages and themes, and what it writes.
 #include "cli/cli.h"
 
 #include <gtest/gtest.h>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include "cli/code_text.h"
+#include "cli/conversion.h"
 #include "cli/utf8_sink.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/support/temp_file.h"
 
 namespace {
-
-WString Decoded(std::string_view bytes) {
-    const std::optional<CodeText> text = DecodeCodeText(bytes);
-    return text ? WString(text->View()) : u"<not text>";
-}
-
-TEST(CodeText, LineEndsBecomeCrLf) {
-    EXPECT_EQ(Decoded("a\nb\r\nc\rd\r\r\n"), WString(u"a\r\nb\r\nc\r\nd\r\n\r\n"));
-    EXPECT_EQ(Decoded("\xEF\xBB\xBFx\n"), WString(u"x\r\n")) << "the byte-order mark is dropped";
-    EXPECT_EQ(Decoded(""), WString());
-}
-
-TEST(CodeText, Utf16NeedsItsByteOrderMark) {
-    EXPECT_EQ(Decoded(std::string("\xFF\xFE" "a\0\n\0\x2D\x4E", 8)), WString(u"a\r\n\u4E2D"));
-    EXPECT_EQ(Decoded(std::string("\xFE\xFF\0a\0\r", 6)), WString(u"a\r\n"));
-    EXPECT_FALSE(DecodeCodeText(std::string("\xFF\xFE" "a", 3))) << "odd byte count";
-}
-
-TEST(CodeText, RejectsBytesThatAreNoUtf8) {
-    EXPECT_FALSE(DecodeCodeText("\xD6\xD0\xCE\xC4"));  // GBK
-    EXPECT_FALSE(DecodeCodeText("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(DecodeCodeText("\xED\xA0\x80"));      // surrogate
-    EXPECT_EQ(Decoded("\xF0\x9F\x98\x80"), WString(u"\U0001F600"));
-}
 
 TEST(Utf8Output, SurrogatePairsMayBeSplitAcrossChunks) {
     Utf8Sink sink;
@@ -44,89 +20,168 @@ TEST(Utf8Output, SurrogatePairsMayBeSplitAcrossChunks) {
     EXPECT_EQ(sink.Finish(), "\xF0\x9F\x98\x80" "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
 }
 
-// Runs the command line in-process with the shipped settings beside the test.
-class Cli : public ::testing::Test {
-protected:
-    int Run(std::vector<WString> args, const std::string& input = "") {
-        FILE* in = std::tmpfile();
-        FILE* out = std::tmpfile();
-        FILE* err = std::tmpfile();
-        std::fwrite(input.data(), 1, input.size(), in);
-        std::rewind(in);
-        const int status = RunCli(args, in, out, err);
-        output = ReadBack(out);
-        errors = ReadBack(err);
-        std::fclose(in);
-        return status;
-    }
-    static std::string ReadBack(FILE* file) {
-        std::rewind(file);
-        std::string text;
-        char chunk[4096];
-        for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
-        std::fclose(file);
-        return text;
-    }
-    std::string output, errors;
-};
+class Cli : public CliRunner {};
 
-TEST_F(Cli, ConvertsStandardInputWithTheDefaultLanguage) {
+TEST_F(Cli, ConvertsStandardInputWithTheDefaultLanguageAndSaysSo) {
     ASSERT_EQ(Run({u"--no-line-numbers"}, "int x;\n"), 0) << errors;
     EXPECT_EQ(output.rfind("<div style=\"font-family:", 0), 0u);
     EXPECT_NE(output.find("<span style=\"color:#0000FF\">int </span>x"), std::string::npos) << output;
     EXPECT_EQ(output.substr(output.size() - 8), "</div>\r\n");
+    ExpectOneErrorLine("converted as C/C++, the default");
 }
 
-TEST_F(Cli, ChoosesTheLanguageByExtensionOrName) {
-    const TempFile source("lumatype_cli_test", ".sql", "select 1\n");
-    const WString& path = source.Path();
-    ASSERT_EQ(Run({path}), 0) << errors;
-    EXPECT_NE(output.find(">select </span>"), std::string::npos) << "case-insensitive SQL keywords";
-    ASSERT_EQ(Run({u"--lang", u"c/C++", path}), 0) << errors;
-    EXPECT_EQ(output.find(">select </span>"), std::string::npos);
-}
-
-TEST_F(Cli, ErrorsExitWithStatusTwoAndOneLine) {
-    const TempFile outputFile("lumatype_cli_test_out", ".html");
-    const WString& target = outputFile.Path();
-    const std::vector<std::vector<WString>> failures = {
-        {u"--lang", u"Cobol", u"-o", target, u"-"},
-        {u"--theme", u"9", u"-o", target},
-        {u"--theme", u"1x", u"-o", target},
-        {u"--bogus"},
-        {u"--start"},
-        {u"-o", target, u"no-such-file.c"},
-        {u"--config", u"no-such.ini", u"-o", target},
-    };
-    for (const auto& args : failures) {
-        EXPECT_EQ(Run(args, "x\n"), kCliExitError);
-        EXPECT_EQ(errors.find("lumatype-cli: "), 0u);
-        EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
-        EXPECT_TRUE(output.empty());
+TEST_F(Cli, TellsTheLanguageByExtensionNameAliasOrFirstLine) {
+    const TempDir dir("lumatype_cli_languages");
+    const WString sql = dir.Write("query.SQL", "select 1\n");
+    ASSERT_EQ(Run({sql}), 0) << errors;
+    EXPECT_NE(output.find(">select </span>"), std::string::npos) << "the extension, in any case";
+    EXPECT_EQ(errors, "");
+    const std::string asSql = output;
+    for (const char16_t* name : {u"sql", u"SQL", u".sql"}) {
+        ASSERT_EQ(Run({u"-l", name, sql}), 0) << errors;
+        EXPECT_EQ(output, asSql) << WideToUtf8(name);
     }
-    EXPECT_FALSE(std::filesystem::exists(outputFile.FilesystemPath())) << "no partial output";
-    EXPECT_EQ(Run({u"-o", target}, "\xD6\xD0\n"), kCliExitError);
-    EXPECT_NE(errors.find("UTF-8"), std::string::npos);
+    ASSERT_EQ(Run({u"--lang", u"c/C++", sql}), 0) << errors;
+    EXPECT_EQ(output.find(">select </span>"), std::string::npos);
+    const std::string asC = output;
+    for (const char16_t* alias : {u"c", u"cpp", u"C++", u".h", u"hpp"}) {
+        ASSERT_EQ(Run({u"-l", alias, sql}), 0) << WideToUtf8(alias) << errors;
+        EXPECT_EQ(output, asC) << WideToUtf8(alias);
+    }
+    ASSERT_EQ(Run({u"-l", u"python", dir.Write("f.txt", "def f(): pass\n")}), 0) << errors;
+    const std::string python = output;
+    ASSERT_EQ(Run({u"-l", u"PY", dir.Path("f.txt")}), 0) << errors;
+    EXPECT_EQ(output, python);
+    ASSERT_EQ(Run({u"-l", u"c", dir.Path("f.txt")}), 0) << errors;
+    EXPECT_NE(output, python);
+
+    const std::string script = "#!/usr/bin/env python3\nimport os\n";
+    ASSERT_EQ(Run({u"-l", u"python", dir.Write("python_explicit", script)}), 0);
+    const std::string asPython = output;
+    ASSERT_EQ(Run({dir.Write("tool", script)}), 0) << errors;
+    EXPECT_EQ(output, asPython) << "the interpreter of the first line";
+    EXPECT_EQ(errors, "");
+    ASSERT_EQ(Run({dir.Write("run", "#!/usr/local/bin/node --harmony\nlet x = 1;\n")}), 0);
+    EXPECT_EQ(errors, "") << "node is an alias of JavaScript";
+    ASSERT_EQ(Run({dir.Write("page.xyz", "<?php echo 1; ?>\n")}), 0);
+    ExpectOneErrorLine("page.xyz: language not told by its extension or its first line; converted as C/C++");
 }
 
-TEST_F(Cli, WritesTheOutputFileWhole) {
-    const TempFile target("lumatype_cli_test_whole", ".html", "an older, longer output that is replaced");
-    ASSERT_EQ(Run({u"-o", target.Path(), u"--start", u"5"}, "a\n"), 0) << errors;
-    std::ifstream file(target.FilesystemPath(), std::ios::binary);
-    const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(html.rfind("<div", 0), 0u);
-    EXPECT_NE(html.find(">\r\n5\r\n</td>"), std::string::npos);
-    EXPECT_TRUE(output.empty());
+TEST_F(Cli, ThemesByNumberOrName) {
+    ASSERT_EQ(Run({u"--theme", u"2"}, "x\n"), 0);
+    const std::string dark = output;
+    ASSERT_EQ(Run({u"-t", u"dark"}, "x\n"), 0);
+    EXPECT_EQ(output, dark);
+    ASSERT_EQ(Run({u"-t", u"1"}, "x\n"), 0);
+    EXPECT_NE(output, dark);
+}
+
+// Every refusal: exit 2, one line naming the option or file and the reason,
+// nothing written.
+TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
+    const TempDir dir("lumatype_cli_refusals");
+    const WString source = dir.Write("a.c", "int a;\n");
+    const WString target = dir.Path("out.html");
+    const std::vector<std::pair<std::vector<WString>, std::string>> refusals = {
+        {{u"--start", u"abc", source}, "--start"},
+        {{u"--start", u"0", source}, "--start"},
+        {{u"--start", u"-5", source}, "--start"},
+        {{u"--start", u"7x", source}, "--start"},
+        {{u"--start", u"2147483648", source}, "--start"},
+        {{u"--start", u"99999999999", source}, "--start"},
+        {{u"--start=", source}, "--start"},
+        {{u"-l", u"c", u"--lang", u"cpp", source}, "--lang is given twice"},
+        {{u"-n", u"--no-line-numbers", source}, "--no-line-numbers is given twice"},
+        {{u"--list-languages", source}, "--list-languages takes no file"},
+        {{u"--list-themes", u"--list-languages"}, "exclude each other"},
+        {{u"--bogus", source}, "unknown option '--bogus'"},
+        {{u"-x", source}, "unknown option '-x'"},
+        {{u"--no-line-numbers=1", source}, "takes no value"},
+        {{source, u"--start"}, "--start needs a value"},
+        {{u"-o", target, source, source}, "--output names one file"},
+        {{u"-o", target, u"--out-dir", dir.Path("o"), source}, "exclude each other"},
+        {{u"--out-dir", dir.Path("o"), u"-"}, "standard input"},
+        {{u"-r"}, "--recursive needs the files or directories"},
+        {{u""}, "an empty argument names no file"},
+        {{u"--lang", u"Cobol", source}, "unknown language 'Cobol'"},
+        {{u"--theme", u"9", source}, "no colour theme '9'"},
+        {{u"--theme", u"1x", source}, "no colour theme '1x'"},
+        {{u"--encoding", u"no-such", source}, "unknown encoding 'no-such'"},
+        {{u"--config", dir.Path("none.ini"), source}, "cannot read the settings file"},
+        {{dir.Path("")}, "is a directory (give -r"},
+        {{dir.Path("missing.c")}, "missing.c: cannot read"},
+        {{u"--encoding", u"utf-8", dir.Write("latin1.c", "int caf\xE9;\n")}, "latin1.c: not valid UTF-8 at byte 7"},
+    };
+    for (const auto& [args, reason] : refusals) {
+        EXPECT_EQ(Run(args), kCliExitError) << reason;
+        ExpectOneErrorLine(reason);
+        EXPECT_EQ(errors.find("basic_string"), std::string::npos);
+        EXPECT_EQ(output, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(target)) << "no output for a refused command";
+}
+
+TEST_F(Cli, StartLineTakesTheWholeRange) {
+    ASSERT_EQ(Run({u"--start", u"2147483647"}, "a\n"), 0) << errors;
+    EXPECT_NE(output.find(">\r\n2147483647\r\n</td>"), std::string::npos) << output;
+    ASSERT_EQ(Run({u"--start=5"}, "a\n"), 0) << errors;
+    EXPECT_NE(output.find(">\r\n5\r\n</td>"), std::string::npos);
+}
+
+TEST_F(Cli, DoubleDashEndsTheOptions) {
+    const TempDir dir("lumatype_cli_dashes");
+    dir.Write("-n.c", "int x;\n");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path(""));
+    const int status = Run({u"--", u"-n.c"});
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(status, 0) << errors;
+    EXPECT_NE(output.find("<td bgcolor=\"#F0F0F0\""), std::string::npos) << "line numbers: -n.c was a file";
+}
+
+TEST_F(Cli, EmptyInputConvertsNothing) {
+    EXPECT_EQ(Run({}, ""), 1);
+    ExpectOneErrorLine("nothing to convert");
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(Run({}, "\xEF\xBB\xBF"), 1) << "a byte-order mark alone";
+}
+
+TEST_F(Cli, ReportsEncodingsAndNulCharacters) {
+    ASSERT_EQ(Run({u"-l", u"c"}, "int caf\xE9;\n"), 0);
+    ExpectOneErrorLine("standard input: read as Windows-1252, as it is neither UTF-8 nor GBK");
+    ASSERT_EQ(Run({u"-l", u"c", u"--encoding", u"latin1"}, "int caf\xE9;\n"), 0);
+    EXPECT_EQ(errors, "") << "an encoding the user named needs no note";
+    ASSERT_EQ(Run({u"-l", u"c"}, std::string("a\nb\0c\n", 6)), 0);
+    ExpectOneErrorLine("1 NUL character kept as U+FFFD, the first on line 2");
+    EXPECT_NE(output.find("b\xEF\xBF\xBD" "c"), std::string::npos) << "the rest of the text is kept";
+}
+
+TEST_F(Cli, FullPageWrapsTheSameFragment) {
+    const TempDir dir("lumatype_cli_page");
+    const WString source = dir.Write("R&D.c", "int a;\n");
+    ASSERT_EQ(Run({source}), 0) << errors;
+    const std::string fragment = output;
+    ASSERT_EQ(Run({u"--full-page", source}), 0) << errors;
+    EXPECT_EQ(output, "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n<meta charset=\"utf-8\">\r\n"
+                      "<title>R&amp;D.c</title>\r\n</head>\r\n<body>\r\n" +
+                          fragment + "</body>\r\n</html>\r\n");
+    EXPECT_NE(PageHead(u"<a href=\"x\">").find(u"<title>&lt;a href=&quot;x&quot;&gt;</title>"), WString::npos);
 }
 
 TEST_F(Cli, ListsLanguagesAndThemes) {
     ASSERT_EQ(Run({u"--list-languages"}), 0);
     EXPECT_EQ(output.rfind("C/C++\t.c;.h;", 0), 0u) << output;
+    EXPECT_NE(output.find("\nJavaScript\t.js;"), std::string::npos) << output;
     ASSERT_EQ(Run({u"--list-themes"}), 0);
     EXPECT_EQ(output.rfind("1\t", 0), 0u) << output;
-    EXPECT_EQ(Run({u"--version"}), 0);
-    EXPECT_EQ(Run({u"--help"}), 0);
-    EXPECT_NE(output.find("usage: lumatype-cli"), std::string::npos);
+    for (const char16_t* version : {u"--version", u"-V"}) {
+        EXPECT_EQ(Run({version}), 0);
+        EXPECT_EQ(output.rfind("lumatype-cli ", 0), 0u);
+    }
+    for (const char16_t* help : {u"--help", u"-h"}) {
+        EXPECT_EQ(Run({help}), 0);
+        EXPECT_NE(output.find("usage: lumatype-cli"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -79,4 +79,23 @@ TEST_F(SettingsTest, ThemePathTooLongMeansNoThemeFile) {
     EXPECT_EQ(WString(theme_[ColorRole::Border].html), u"#A0A0A0");
 }
 
+TEST_F(SettingsTest, TheCommandLineFindsThemesBesideItsSettingsFile) {
+    const TempDir dir("lumatype_theme_dir");
+    dir.Write("mine.ini", "[Text]\r\nHtml=#123456\r\n");
+    ASSERT_TRUE(WriteFileBytes(settings_.iniPath, "[ColorThemes]\r\nName2=Mine\r\nFile2=mine.ini\r\n"
+                                                  "Name3=Long\r\nFile3=" + std::string(250, 'x') + "\r\n"));
+    const WString directory = dir.Path("").substr(0, dir.Path("").size() - 1);
+    LoadNumberedTheme(settings_.iniPath, directory, 2, theme_);
+    EXPECT_EQ(WString(theme_.name), u"Mine");
+    EXPECT_EQ(WString(theme_.file), directory + u"\\mine.ini");
+    EXPECT_EQ(WString(theme_[ColorRole::Text].html), u"#123456");
+    // The same file name in a directory long enough to overflow the field:
+    // no file at all, never a cut path that may name another file.
+    LoadNumberedTheme(settings_.iniPath, directory, 3, theme_);
+    EXPECT_EQ(WString(theme_.file), u"");
+    EXPECT_EQ(WString(theme_[ColorRole::Text].html), u"");
+    LoadNumberedTheme(settings_.iniPath, u"", 2, theme_);
+    EXPECT_EQ(WString(theme_.file), u"") << "no directory, no file";
+}
+
 }  // namespace

@@ -1,0 +1,159 @@
+#include "cli/cli_options.h"
+
+#include <climits>
+
+const char kCliUsage[] =
+    "usage: lumatype-cli [OPTION]... [FILE|-]\n"
+    "       lumatype-cli [OPTION]... (FILE... | -r DIR...) [--out-dir DIR]\n"
+    "       lumatype-cli --list-languages | --list-themes | --help | --version\n"
+    "\n"
+    "Converts source code to the HTML fragment Lumatype's Convert command writes.\n"
+    "  --config PATH          settings file (default: Lumatype.ini beside this program)\n"
+    "  -l, --lang NAME        language by name, extension or alias (default: by the file's\n"
+    "                         extension or first line, else the configured default)\n"
+    "  -t, --theme N|NAME     colour theme by number or name (default: the configured one)\n"
+    "  -n, --no-line-numbers  leave out the line-number column\n"
+    "  --start N              number of the first line, 1 to 2147483647 (default 1)\n"
+    "  --tab-stops            a tab runs to the next multiple of the tab width\n"
+    "  --encoding NAME        the input's encoding (default: a byte-order mark, UTF-16 by\n"
+    "                         its zero bytes, UTF-8, GBK, else Windows-1252)\n"
+    "  --full-page            a whole HTML page around the fragment\n"
+    "  -o, --output OUT       write the HTML to OUT (- is standard output, the default)\n"
+    "  -r, --recursive        convert the files under each directory given\n"
+    "  --out-dir DIR          with several inputs: write each NAME.html under DIR\n"
+    "                         (default: beside its input)\n"
+    "  -h, --help             show this help\n"
+    "  -V, --version          show the version\n"
+    "  --                     the arguments after it are files\n";
+
+namespace {
+
+enum class OptionKind { Value, Flag, Action };
+
+struct OptionSpec {
+    const char16_t* longName;
+    char16_t shortName;  // 0 when there is none
+    OptionKind kind;
+    std::optional<WString> CliOptions::*value;
+    bool CliOptions::*flag;
+    CliAction action;
+};
+
+constexpr OptionSpec Value(const char16_t* name, char16_t shortName, std::optional<WString> CliOptions::*value) {
+    return {name, shortName, OptionKind::Value, value, nullptr, CliAction::Convert};
+}
+constexpr OptionSpec Flag(const char16_t* name, char16_t shortName, bool CliOptions::*flag) {
+    return {name, shortName, OptionKind::Flag, nullptr, flag, CliAction::Convert};
+}
+constexpr OptionSpec Action(const char16_t* name, char16_t shortName, CliAction action) {
+    return {name, shortName, OptionKind::Action, nullptr, nullptr, action};
+}
+
+const OptionSpec kOptions[] = {
+    Value(u"config", 0, &CliOptions::config),
+    Value(u"lang", u'l', &CliOptions::language),
+    Value(u"theme", u't', &CliOptions::theme),
+    Value(u"encoding", 0, &CliOptions::encoding),
+    Value(u"output", u'o', &CliOptions::output),
+    Value(u"out-dir", 0, &CliOptions::outDir),
+    Value(u"start", 0, &CliOptions::startLine),
+    Flag(u"no-line-numbers", u'n', &CliOptions::noLineNumbers),
+    Flag(u"tab-stops", 0, &CliOptions::tabStops),
+    Flag(u"full-page", 0, &CliOptions::fullPage),
+    Flag(u"recursive", u'r', &CliOptions::recursive),
+    Action(u"list-languages", 0, CliAction::ListLanguages),
+    Action(u"list-themes", 0, CliAction::ListThemes),
+    Action(u"help", u'h', CliAction::Help),
+    Action(u"version", u'V', CliAction::Version),
+};
+
+[[noreturn]] void Refuse(const std::string& message) { throw UsageError{message}; }
+
+std::string Quoted(WStringView text) { return "'" + WideToUtf8(text) + "'"; }
+
+// "--name" or "-x".
+const OptionSpec* FindOption(WStringView arg) {
+    for (const OptionSpec& spec : kOptions) {
+        if (arg.size() > 2 && arg.substr(0, 2) == u"--" && arg.substr(2) == spec.longName) return &spec;
+        if (spec.shortName && arg.size() == 2 && arg[0] == u'-' && arg[1] == spec.shortName) return &spec;
+    }
+    return nullptr;
+}
+
+std::string Shown(const OptionSpec& spec) { return "--" + WideToUtf8(spec.longName); }
+
+// Only a plain decimal number: "7x", "0", "-5" and numbers past the largest
+// line number are refused rather than read as something else.
+void CheckStartLine(const WString& text) {
+    // Ten digits hold every allowed number; more could only overflow.
+    bool digitsOnly = !text.empty() && text.size() <= 10;
+    long long value = 0;
+    for (char16_t c : text) {
+        digitsOnly = digitsOnly && c >= u'0' && c <= u'9';
+        if (digitsOnly) value = value * 10 + (c - u'0');
+    }
+    if (!digitsOnly || value < 1 || value > INT32_MAX)
+        Refuse("option --start needs a whole number from 1 to 2147483647, not " + Quoted(text));
+}
+
+void CheckCombinations(const CliOptions& options) {
+    if (options.action == CliAction::ListLanguages || options.action == CliAction::ListThemes) {
+        if (!options.inputs.empty())
+            Refuse(std::string(options.action == CliAction::ListLanguages ? "--list-languages" : "--list-themes") +
+                   " takes no file, but was given " + Quoted(options.inputs.front()));
+        return;
+    }
+    if (options.output && options.outDir) Refuse("options --output and --out-dir exclude each other");
+    if ((options.recursive || options.outDir) && options.inputs.empty())
+        Refuse(std::string(options.recursive ? "--recursive" : "--out-dir") + " needs the files or directories to convert");
+    for (const WString& input : options.inputs)
+        if (input.empty()) Refuse("an empty argument names no file");
+    if (options.output && (options.inputs.size() > 1 || options.recursive))
+        Refuse("option --output names one file; give --out-dir for several inputs");
+    const bool batch = options.inputs.size() > 1 || options.recursive || options.outDir;
+    for (const WString& input : options.inputs)
+        if (input == u"-" && batch) Refuse("standard input (-) cannot be converted with other files or --out-dir");
+}
+
+}  // namespace
+
+CliOptions ParseCliArguments(const std::vector<WString>& args) {
+    CliOptions options;
+    std::vector<const OptionSpec*> given;
+    bool onlyFiles = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        WString arg = args[i];
+        if (onlyFiles || arg == u"-" || arg.empty() || arg[0] != u'-') {
+            options.inputs.push_back(arg);
+            continue;
+        }
+        if (arg == u"--") {
+            onlyFiles = true;
+            continue;
+        }
+        std::optional<WString> attached;
+        const size_t equals = arg.find(u'=');
+        if (arg.rfind(u"--", 0) == 0 && equals != WString::npos) {
+            attached = arg.substr(equals + 1);
+            arg.resize(equals);
+        }
+        const OptionSpec* spec = FindOption(arg);
+        if (!spec) Refuse("unknown option " + Quoted(arg) + " (see --help)");
+        for (const OptionSpec* earlier : given)
+            if (earlier == spec) Refuse("option " + Shown(*spec) + " is given twice");
+        given.push_back(spec);
+        if (spec->kind != OptionKind::Value) {
+            if (attached) Refuse("option " + Shown(*spec) + " takes no value");
+            if (spec->kind == OptionKind::Flag) options.*(spec->flag) = true;
+            else if (options.action != CliAction::Convert)
+                Refuse("options " + Shown(*spec) + " and another action exclude each other");
+            else options.action = spec->action;
+            continue;
+        }
+        if (!attached && i + 1 >= args.size()) Refuse("option " + Shown(*spec) + " needs a value");
+        options.*(spec->value) = attached ? *attached : args[++i];
+    }
+    if (options.startLine) CheckStartLine(*options.startLine);
+    CheckCombinations(options);
+    return options;
+}
