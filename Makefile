@@ -9,7 +9,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 
 .PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
-        test-wine dist run fuzz-build fuzz fuzz-smoke bench clean
+        test-wine dist run fuzz-build fuzz fuzz-smoke bench corpus clean
 
 all: build
 
@@ -78,6 +78,12 @@ fuzz-smoke: fuzz-build
 
 bench: setup native
 	@bash bench/run.sh $(NATIVE)
+
+# The round trip over every header, Python library module, CMake module and
+# shell script this host has, read in place (make test checks a sample).
+corpus: native
+	cmake --build $(NATIVE) --target lumatype-corpus -j $(JOBS)
+	$(NATIVE)/bin/lumatype-corpus
 
 clean:
 	rm -rf build dist

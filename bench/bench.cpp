@@ -1,5 +1,6 @@
 // lumatype-bench generate OUT MEGABYTES   writes a C/C++ file of about that size
 // lumatype-bench engine CONFIG FILE       converts FILE, already in memory, and prints MB/s
+// (MB: 1,000,000 bytes)
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -41,7 +42,7 @@ std::string Snippet(int n) {
 
 int Generate(const char* path, double megabytes) {
     std::string code;
-    for (int n = 0; code.size() < megabytes * 1024 * 1024; ++n) code += Snippet(n);
+    for (int n = 0; code.size() < megabytes * 1e6; ++n) code += Snippet(n);
     FILE* file = std::fopen(path, "wb");
     if (!file) return 2;
     const bool ok = std::fwrite(code.data(), 1, code.size(), file) == code.size();
@@ -72,7 +73,7 @@ int Engine(const char* configPath, const char* filePath) {
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     std::fclose(null);
-    std::printf("%.1f\n", static_cast<double>(bytes->size()) / (1024 * 1024) / best);
+    std::printf("%.1f\n", static_cast<double>(bytes->size()) / 1e6 / best);
     std::fprintf(stderr, "engine: %zu bytes of code, best of 7 conversions %.1f ms\n", bytes->size(), best * 1000);
     return 0;
 }

@@ -1,55 +1,92 @@
 #!/bin/bash
-# Throughput of the conversion engine and of lumatype-cli on a 5 MB C/C++
-# file, with highlight and pygmentize (when installed) on the same file in the
-# same run for comparison. Usage: bench/run.sh <native-build-dir>
+# Conversion speed (make bench). The engine alone on generated C++; then, on
+# 20 MB of real C headers from /usr/include made valid UTF-8, the whole
+# lumatype-cli process beside highlight and pygmentize on the same file in the
+# same run, medians of 3 runs, and lumatype-cli's peak memory.
+# MB here is 1,000,000 bytes. Usage: bench/run.sh <native-build-dir>
 set -euo pipefail
 build=${1:?usage: bench/run.sh <native-build-dir>}
+here=$(dirname "$0")
+source "$here/header_input.sh"
 cmake --build "$build" --target lumatype-bench lumatype-cli -j 2 >/dev/null
 bin="$build/bin"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source_file="$work/bench.cpp"
-"$bin/lumatype-bench" generate "$source_file" 5
-megabytes=$(awk -v b="$(stat -c %s "$source_file")" 'BEGIN { printf "%.2f", b / 1048576 }')
-echo "input: $source_file, $megabytes MB"
 
-# Best wall time of `runs` runs of a command, in seconds.
-best_time() {
-    local runs=$1 best=""
-    shift
-    for ((run = 0; run < runs; ++run)); do
-        local start end
-        start=$(date +%s%N)
-        "$@" >/dev/null 2>&1 || { echo "bench: failed: $*" >&2; return 1; }
-        end=$(date +%s%N)
-        local t=$(((end - start) / 1000))
-        if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
-    done
-    awk -v us="$best" 'BEGIN { printf "%.4f", us / 1e6 }'
+# The comparison tools and GNU time come from Debian packages that `make test`
+# does not need, so they are installed here rather than by tools/setup.sh.
+# The Debian programs are run by their paths: a pygmentize earlier in PATH
+# (a pyenv shim, say) is not the packaged one.
+highlight=/usr/bin/highlight pygmentize=/usr/bin/pygmentize gnu_time=/usr/bin/time
+install_missing_tools() {
+    local missing=()
+    [ -x "$highlight" ] || missing+=(highlight)
+    [ -x "$pygmentize" ] || missing+=(python3-pygments)
+    [ -x "$gnu_time" ] || missing+=(time)
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "bench: installing ${missing[*]}"
+    if ! { $sudo apt-get update -q && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"; } \
+        >"$work/apt.log" 2>&1; then
+        echo "bench: could not install ${missing[*]} (last lines of apt-get below); their figures are left out"
+        tail -n 3 "$work/apt.log" | sed 's/^/  /'
+    fi
 }
-rate() { awk -v mb="$megabytes" -v s="$1" 'BEGIN { printf "%.1f", mb / s }'; }
+install_missing_tools
 
-# Every program writes its HTML to standard output, which goes to /dev/null:
-# the figures compare the programs, not the file system. Writing the file
-# is shown once for lumatype-cli.
-engine=$("$bin/lumatype-bench" engine "$bin/Lumatype.ini" "$source_file")
-echo "engine alone:        $engine MB/s"
-cli_time=$(best_time 5 "$bin/lumatype-cli" "$source_file")
-cli_rate=$(rate "$cli_time")
-echo "lumatype-cli:        $cli_rate MB/s ($cli_time s)"
-file_time=$(best_time 5 "$bin/lumatype-cli" -o "$work/out.html" "$source_file")
-echo "lumatype-cli -o:     $(rate "$file_time") MB/s ($file_time s, writing the file in $work)"
+# Median wall time of 3 runs of a command whose output goes to /dev/null, in
+# seconds; fails when a run fails.
+median_time() {
+    local times=() start end
+    for _ in 1 2 3; do
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>"$work/stderr" || { echo "bench: failed: $* ($(head -n 1 "$work/stderr"))" >&2; return 1; }
+        end=$(date +%s%N)
+        times+=($(((end - start) / 1000)))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n 2p | awk '{ printf "%.4f", $1 / 1e6 }'
+}
+# MB/s of `bytes` in `seconds`.
+rate() { awk -v b="$1" -v s="$2" 'BEGIN { printf "%.1f", b / 1e6 / s }'; }
+line() { printf '  %-44s %s\n' "$1" "$2"; }
 
+generated="$work/generated.cpp"
+"$bin/lumatype-bench" generate "$generated" 5
+echo "generated C++: $(stat -c %s "$generated") bytes"
+line "engine alone (in memory, best of 7):" "$("$bin/lumatype-bench" engine "$bin/Lumatype.ini" "$generated" 2>/dev/null) MB/s"
+
+input="$work/headers.h"
+make_header_input "$input" 20000000
+bytes=$(stat -c %s "$input")
+echo "real input: $bytes bytes of C headers from /usr/include, valid UTF-8, $(wc -l <"$input") lines"
+line "engine alone (in memory, best of 7):" "$("$bin/lumatype-bench" engine "$bin/Lumatype.ini" "$input" 2>/dev/null) MB/s"
+cli_time=$(median_time "$bin/lumatype-cli" "$input")
+line "lumatype-cli FILE > /dev/null:" "$(rate "$bytes" "$cli_time") MB/s ($cli_time s, median of 3)"
+file_time=$(median_time "$bin/lumatype-cli" -o "$work/out.html" "$input")
+line "lumatype-cli -o FILE (writes in $(dirname "$work")):" "$(rate "$bytes" "$file_time") MB/s ($file_time s, median of 3)"
+
+# One comparison tool on the same input: its rate and how many times as fast
+# lumatype-cli is.
 compare() {
-    local name=$1; shift
-    if ! command -v "$1" >/dev/null; then
-        echo "$name: not installed"
+    local name=$1 program=$2 t
+    shift
+    if [ ! -x "$program" ]; then
+        line "$name:" "UNAVAILABLE ($program is not installed)"
         return
     fi
-    local t  # one run: these take seconds
-    t=$(best_time 1 "$@")
-    awk -v name="$name" -v mb="$megabytes" -v t="$t" -v c="$cli_time" \
-        'BEGIN { printf "%-20s %.1f MB/s (%.3f s); lumatype-cli is %.1f times as fast\n", name ":", mb / t, t, t / c }'
+    if ! t=$(median_time "$@"); then
+        line "$name:" "FAILED (see above)"
+        return
+    fi
+    line "$name:" "$(rate "$bytes" "$t") MB/s ($t s, median of 3); lumatype-cli is $(awk -v t="$t" -v c="$cli_time" 'BEGIN { printf "%.1f", t / c }') times as fast"
 }
-compare "highlight" highlight --inline-css -S cpp -i "$source_file"
-compare "pygmentize" pygmentize -l cpp -f html -O noclasses "$source_file"
+compare "highlight --inline-css --syntax c" "$highlight" --inline-css --syntax c -i "$input"
+compare "pygmentize -f html -O noclasses -l c" "$pygmentize" -f html -O noclasses -l c "$input"
+
+if [ -x "$gnu_time" ]; then
+    peak_kb=$("$gnu_time" -f %M "$bin/lumatype-cli" "$input" 2>&1 >/dev/null | tail -n 1)
+    line "lumatype-cli peak memory (max RSS):" "$(awk -v k="$peak_kb" -v b="$bytes" 'BEGIN { printf "%.1f MB, %.2f times the input", k * 1024 / 1e6, k * 1024 / b }')"
+else
+    line "lumatype-cli peak memory:" "UNAVAILABLE ($gnu_time is not installed)"
+fi
