@@ -1,6 +1,7 @@
 #include "tests/corpus/round_trip.h"
 
 #include <algorithm>
+#include <filesystem>
 #include "app/helpers.h"
 #include "cli/code_text.h"
 #include "cli/utf8_sink.h"
@@ -12,9 +13,9 @@ namespace {
 // The one place this code depends on how the command line decodes its input:
 // the text it would convert, or nothing when it refuses the bytes.
 std::optional<WString> DecodeAsCommandLine(std::string_view bytes) {
-    const std::optional<CodeText> code = DecodeCodeText(bytes);
-    if (!code) return std::nullopt;
-    return WString(code->View());
+    const DecodedText decoded = DecodeCodeText(bytes);
+    if (!decoded.text) return std::nullopt;
+    return WString(decoded.text->View());
 }
 
 // The lines the code cell must show: CR LF, CR and LF all end a line, tabs
@@ -205,7 +206,10 @@ RoundTripResult RoundTripChecker::Check(const std::string& path) const {
     if (!bytes) return {RoundTripOutcome::Skipped, {}};
     const std::optional<WString> code = DecodeAsCommandLine(*bytes);
     if (!code) return {RoundTripOutcome::Refused, {}};
-    const CliLanguage* language = config_.Choose(widePath);
+    // As the command line chooses for one file: extension, first line, default.
+    const CliLanguage* language = config_.ForExtension(std::filesystem::path(path).filename().u16string());
+    if (!language) language = config_.ForFirstLine(*code);
+    if (!language) language = config_.Default();
     if (!language) return {RoundTripOutcome::Failing, "the settings name no enabled language"};
 
     // Laid out as the command line hands code to the scanner: a NUL before and after it.
