@@ -186,8 +186,7 @@ const char16_t* EmitString(Scanner& scanner, const char16_t* position, int strin
     return end;
 }
 
-// ScanCommentOrString where the character at the position may open one.
-static bool ScanOpener(Scanner& scanner) {
+bool ScanCommentOrString(Scanner& scanner) {
     const char16_t* position = scanner.position;
     const Markers& markers = scanner.markers;
     for (int i = 0; i < markers.lineOpenerCount; ++i) {
@@ -212,10 +211,6 @@ static bool ScanOpener(Scanner& scanner) {
         }
     }
     return false;
-}
-
-bool ScanCommentOrString(Scanner& scanner) {
-    return scanner.classes.MayOpen(*scanner.position) && ScanOpener(scanner);
 }
 
 size_t SplitWord(const char16_t* position, const CharClasses& classes, bool& mayEscape) {
@@ -316,7 +311,7 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
     // or may open a comment or literal.
     const bool blanksRun = classes.IsDelimiter(u' ') && !classes.MayOpen(u' ');
     while (scanner.lineIndex <= scanner.lineCount) {
-        if (!(classes.MayOpen(*scanner.position) && ScanOpener(scanner))) {
+        if (!(classes.MayOpen(*scanner.position) && ScanCommentOrString(scanner))) {
             bool mayEscape;
             const size_t length = SplitWord(scanner.position, classes, mayEscape);
             if (length && !WriteWord(scanner, length, mayEscape)) return false;
@@ -331,7 +326,7 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
             } else if (stop == u'\t') {
                 WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
                 ++scanner.position;
-            } else if (!(classes.MayOpen(stop) && ScanOpener(scanner))) {
+            } else if (!(classes.MayOpen(stop) && ScanCommentOrString(scanner))) {
                 WriteSingleCharacter(scanner);
             }
         }

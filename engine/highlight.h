@@ -88,7 +88,8 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
                    ScanBuffers& buffers);
 
 // Tries a line comment, a block comment and a string literal at the scan
-// position; writes the one that matches and moves past it.
+// position; writes the one that matches and moves past it. Only where
+// CharClasses::MayOpen holds can one match.
 bool ScanCommentOrString(Scanner& scanner);
 const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position);
 const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position);

@@ -99,6 +99,10 @@ EscapeTable::EscapeTable(const SpecialChars* table, int32_t tabToSpaces, bool ta
             ascii_[c] = row;
     }
     longest_ = std::max(longest_, static_cast<size_t>(ascii_[u'\t'].length));
+    CollectFewReplaced();
+}
+
+void EscapeTable::CollectFewReplaced() {
     constexpr size_t kFew = sizeof replacedAscii_ / sizeof replacedAscii_[0];
     char16_t replaced[kFew] = {};
     size_t count = 0;

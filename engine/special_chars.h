@@ -96,6 +96,7 @@ public:
 private:
     Replacement FindWide(char16_t c) const;
     Replacement ReplacementOf(int32_t row) const;
+    void CollectFewReplaced();
 
     const SpecialChars* table_;
     WStringView tab_;
