@@ -30,7 +30,7 @@ namespace {
 
 enum class OptionKind { Value, Flag, Action };
 
-struct OptionSpec {
+struct KnownOption {
     const char16_t* longName;
     char16_t shortName;  // 0 when there is none
     OptionKind kind;
@@ -39,17 +39,17 @@ struct OptionSpec {
     CliAction action;
 };
 
-constexpr OptionSpec Value(const char16_t* name, char16_t shortName, std::optional<WString> CliOptions::*value) {
+constexpr KnownOption Value(const char16_t* name, char16_t shortName, std::optional<WString> CliOptions::*value) {
     return {name, shortName, OptionKind::Value, value, nullptr, CliAction::Convert};
 }
-constexpr OptionSpec Flag(const char16_t* name, char16_t shortName, bool CliOptions::*flag) {
+constexpr KnownOption Flag(const char16_t* name, char16_t shortName, bool CliOptions::*flag) {
     return {name, shortName, OptionKind::Flag, nullptr, flag, CliAction::Convert};
 }
-constexpr OptionSpec Action(const char16_t* name, char16_t shortName, CliAction action) {
+constexpr KnownOption Action(const char16_t* name, char16_t shortName, CliAction action) {
     return {name, shortName, OptionKind::Action, nullptr, nullptr, action};
 }
 
-const OptionSpec kOptions[] = {
+const KnownOption kOptions[] = {
     Value(u"config", 0, &CliOptions::config),
     Value(u"lang", u'l', &CliOptions::language),
     Value(u"theme", u't', &CliOptions::theme),
@@ -72,15 +72,15 @@ const OptionSpec kOptions[] = {
 std::string Quoted(WStringView text) { return "'" + WideToUtf8(text) + "'"; }
 
 // "--name" or "-x".
-const OptionSpec* FindOption(WStringView arg) {
-    for (const OptionSpec& spec : kOptions) {
-        if (arg.size() > 2 && arg.substr(0, 2) == u"--" && arg.substr(2) == spec.longName) return &spec;
-        if (spec.shortName && arg.size() == 2 && arg[0] == u'-' && arg[1] == spec.shortName) return &spec;
+const KnownOption* FindOption(WStringView arg) {
+    for (const KnownOption& option : kOptions) {
+        if (arg.size() > 2 && arg.substr(0, 2) == u"--" && arg.substr(2) == option.longName) return &option;
+        if (option.shortName && arg.size() == 2 && arg[0] == u'-' && arg[1] == option.shortName) return &option;
     }
     return nullptr;
 }
 
-std::string Shown(const OptionSpec& spec) { return "--" + WideToUtf8(spec.longName); }
+std::string Shown(const KnownOption& option) { return "--" + WideToUtf8(option.longName); }
 
 // Only a plain decimal number: "7x", "0", "-5" and numbers past the largest
 // line number are refused rather than read as something else.
@@ -119,7 +119,7 @@ void CheckCombinations(const CliOptions& options) {
 
 CliOptions ParseCliArguments(const std::vector<WString>& args) {
     CliOptions options;
-    std::vector<const OptionSpec*> given;
+    std::vector<const KnownOption*> given;
     bool onlyFiles = false;
     for (size_t i = 0; i < args.size(); ++i) {
         WString arg = args[i];
@@ -137,21 +137,21 @@ CliOptions ParseCliArguments(const std::vector<WString>& args) {
             attached = arg.substr(equals + 1);
             arg.resize(equals);
         }
-        const OptionSpec* spec = FindOption(arg);
-        if (!spec) Refuse("unknown option " + Quoted(arg) + " (see --help)");
-        for (const OptionSpec* earlier : given)
-            if (earlier == spec) Refuse("option " + Shown(*spec) + " is given twice");
-        given.push_back(spec);
-        if (spec->kind != OptionKind::Value) {
-            if (attached) Refuse("option " + Shown(*spec) + " takes no value");
-            if (spec->kind == OptionKind::Flag) options.*(spec->flag) = true;
+        const KnownOption* option = FindOption(arg);
+        if (!option) Refuse("unknown option " + Quoted(arg) + " (see --help)");
+        for (const KnownOption* earlier : given)
+            if (earlier == option) Refuse("option " + Shown(*option) + " is given twice");
+        given.push_back(option);
+        if (option->kind != OptionKind::Value) {
+            if (attached) Refuse("option " + Shown(*option) + " takes no value");
+            if (option->kind == OptionKind::Flag) options.*(option->flag) = true;
             else if (options.action != CliAction::Convert)
-                Refuse("options " + Shown(*spec) + " and another action exclude each other");
-            else options.action = spec->action;
+                Refuse("options " + Shown(*option) + " and another action exclude each other");
+            else options.action = option->action;
             continue;
         }
-        if (!attached && i + 1 >= args.size()) Refuse("option " + Shown(*spec) + " needs a value");
-        options.*(spec->value) = attached ? *attached : args[++i];
+        if (!attached && i + 1 >= args.size()) Refuse("option " + Shown(*option) + " needs a value");
+        options.*(option->value) = attached ? *attached : args[++i];
     }
     if (options.startLine) CheckStartLine(*options.startLine);
     CheckCombinations(options);
