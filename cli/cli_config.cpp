@@ -83,8 +83,9 @@ const CliLanguage* CliConfig::ForExtension(WStringView fileName) const {
     const size_t separator = fileName.find_last_of(u"\\/");
     if (dot == WStringView::npos || (separator != WStringView::npos && dot < separator)) return nullptr;
     const WStringView extension = fileName.substr(dot + 1);
+    if (extension.empty()) return nullptr;
     for (const CliLanguage& language : languages_)
-        if (!extension.empty() && ListHas(language.extensions, extension)) return &language;
+        if (ListHas(language.extensions, extension)) return &language;
     return nullptr;
 }
 
@@ -126,6 +127,12 @@ const CliLanguage* CliConfig::ForFirstLine(WStringView code) const {
     // "python3.11" is python.
     const size_t version = interpreter.find_first_of(u"0123456789.");
     return version == WStringView::npos ? nullptr : Find(interpreter.substr(0, version));
+}
+
+const CliLanguage* CliConfig::ForInput(const std::filesystem::path* file, WStringView code) const {
+    if (file)
+        if (const CliLanguage* language = ForExtension(file->filename().u16string())) return language;
+    return ForFirstLine(code);
 }
 
 const CliLanguage* CliConfig::Default() const {

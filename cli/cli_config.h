@@ -2,6 +2,7 @@
 // What the command line reads from "Lumatype.ini": the settings, the enabled
 // languages (parsed when first used, no loader thread) and the colour themes.
 // Files named in it are found beside it.
+#include <filesystem>
 #include <optional>
 #include <vector>
 #include "config/settings.h"
@@ -36,6 +37,9 @@ public:
     const CliLanguage* ForExtension(WStringView fileName) const;
     // By the code's first line: the interpreter of "#!", or "<?xml", "<?php".
     const CliLanguage* ForFirstLine(WStringView code) const;
+    // What a single input is converted as: its file name's extension (none
+    // for standard input), else its first line; null when neither tells.
+    const CliLanguage* ForInput(const std::filesystem::path* file, WStringView code) const;
     // The last enabled language named by [Languages] Default, else the first
     // enabled one, as the language combo selects at start-up.
     const CliLanguage* Default() const;

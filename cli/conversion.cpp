@@ -110,9 +110,7 @@ void Converter::ReportDecoding(const Source& source, const DecodedText& decoded)
 
 const CliLanguage* Converter::ChooseLanguage(const Source& source, WStringView code) {
     const CliConfig& config = *setup_.config;
-    if (source.path)
-        if (const CliLanguage* language = config.ForExtension(source.path->filename().u16string())) return language;
-    if (const CliLanguage* language = config.ForFirstLine(code)) return language;
+    if (const CliLanguage* language = config.ForInput(source.path ? &*source.path : nullptr, code)) return language;
     const CliLanguage* fallback = config.Default();
     reporter_.Line(source.name, "language not told by " + std::string(source.path ? "its extension or " : "") +
                                     "its first line; converted as " + WideToUtf8(fallback->info->name) +

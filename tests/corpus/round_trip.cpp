@@ -206,9 +206,8 @@ RoundTripResult RoundTripChecker::Check(const std::string& path) const {
     if (!bytes) return {RoundTripOutcome::Skipped, {}};
     const std::optional<WString> code = DecodeAsCommandLine(*bytes);
     if (!code) return {RoundTripOutcome::Refused, {}};
-    // As the command line chooses for one file: extension, first line, default.
-    const CliLanguage* language = config_.ForExtension(std::filesystem::path(path).filename().u16string());
-    if (!language) language = config_.ForFirstLine(*code);
+    const std::filesystem::path file(path);
+    const CliLanguage* language = config_.ForInput(&file, *code);
     if (!language) language = config_.Default();
     if (!language) return {RoundTripOutcome::Failing, "the settings name no enabled language"};
 
