@@ -18,9 +18,9 @@ for arch in $WINE_ARCHS; do
     echo "test-wine: $arch suites in $tree"
     suites=passed
     tools/with-display.sh bash -c "cd $tree && ctest --output-on-failure -j ${JOBS:-2}" || { suites=FAILED; failed=1; }
-    case $arch in i686) suffix=win32 ;; x86_64) suffix=win64 ;; esac
     archive=passed
-    bash tools/check-dist.sh "dist/lumatype-$version-$suffix.zip" "$native_cli" "$tree/wineprefix" \
+    # Each tree's archive is named after its folder: win32, win64.
+    bash tools/check-dist.sh "dist/lumatype-$version-$(basename "$tree").zip" "$native_cli" "$tree/wineprefix" \
         || { archive=FAILED; failed=1; }
     summary+="${summary:+; }$arch tested (suites $suites, archive $archive)"
 done
