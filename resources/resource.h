@@ -1,14 +1,48 @@
 #pragma once
-// Resource and control identifiers of the program, grouped by owner.
+// Resource, command and control identifiers of the program, grouped by owner.
+// The numbers are fixed: menus, accelerators, dialogs and tests refer to them.
 
 // Program-wide resources
 #define IDS_APP_TITLE 103
 #define IDS_WINDOW_CLASS 109
+#define IDR_MAIN_MENU 109
+#define IDR_ACCELERATORS 109
+#define IDCUR_SPLITTER 129
+#define IDB_TOOLBAR 130
+#define IDB_ABOUT_BANNER 133
 #define IDI_LUMATYPE 136
 
-// Main window children
+// Commands (menu items, toolbar buttons, accelerators)
+#define IDM_ABOUT 104
+#define IDM_EXIT 105
+#define IDM_CONVERT 32773
+#define IDM_COPY_HTML 32774
+#define IDM_DECREASE_INDENT 32778
+#define IDM_INCREASE_INDENT 32779
+#define IDM_CLEAR_CODE 32783
+#define IDM_PASTE_CODE 32784
+#define IDM_VIEW_THEME 32787
+#define IDM_GENERATE_TABLE 32790
+#define IDM_OPTIONS 32791
+
+// Main window children: id = 500 + their index in the creation order
 #define IDC_TOOLBAR 500
 #define IDC_STATUSBAR 501
 #define IDC_LANGUAGE_LABEL 502
 #define IDC_LANGUAGE_COMBO 503
+#define IDC_LINE_NUMBERS 504
+#define IDC_START_LINE_LABEL 505
+#define IDC_START_LINE 506
+#define IDC_CODE_PANE 507
+#define IDC_HTML_PANE 508
 #define IDC_SPLITTER 509
+
+// About dialog
+#define IDD_ABOUT 103
+#define IDC_ABOUT_BANNER 2
+#define IDC_ABOUT_TEXT 1000
+
+// Dialogs of the configuration and table commands
+#define IDD_THEME_VIEWER 134
+#define IDD_TABLE 135
+#define IDD_OPTIONS 137
