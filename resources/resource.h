@@ -41,6 +41,7 @@
 #define IDD_ABOUT 103
 #define IDC_ABOUT_BANNER 2
 #define IDC_ABOUT_TEXT 1000
+#define IDC_ABOUT_VERSION 1001  // "Lumatype 代码转换 ... 版": the number is filled in at run time
 
 // Dialogs of the configuration and table commands
 #define IDD_THEME_VIEWER 134
