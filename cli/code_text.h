@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include "base/wide.h"
 #include "cli/input_file.h"
 #include "cli/text_memory.h"
-#include "config/wide.h"
 
 enum class TextEncoding { Utf8, Utf16Le, Utf16Be, Latin1, Windows1252, Gbk, Platform };
 

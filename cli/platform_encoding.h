@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include "config/wide.h"
+#include "base/wide.h"
 
 // The form of `name` the converter takes (natively the name itself; on
 // Windows a code page number, from a number or a usual name such as

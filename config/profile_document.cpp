@@ -1,6 +1,7 @@
 #include "config/profile_document.h"
 
-#include "config/file_io.h"
+#include "base/file_io.h"
+#include "config/ansi_text.h"
 #include "config/profile_ansi.h"
 
 namespace {

@@ -1,13 +1,8 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 
-#include "app/helpers.h"
-
-void PlatformDebugOutput(const char16_t* text) {
-    fprintf(stderr, "%s\n", WideToUtf8(WString(text ? text : u"")).c_str());
-}
+#include "base/module_path.h"
 
 const WString& ProgramDirectory() {
     static const WString directory = [] {

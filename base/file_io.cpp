@@ -1,4 +1,4 @@
-#include "config/file_io.h"
+#include "base/file_io.h"
 
 std::optional<std::string> ReadFileBytes(WStringView path) {
     FILE* f = OpenFile(path, "rb");

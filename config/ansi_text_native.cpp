@@ -1,12 +1,6 @@
-#include "config/code_pages.h"
-#include "config/file_io.h"
+#include "config/ansi_text.h"
 
-FILE* OpenFile(WStringView path, const char* mode) {
-    std::string native = WideToUtf8(path);
-    for (char& c : native)
-        if (c == '\\') c = '/';
-    return fopen(native.c_str(), mode);
-}
+#include "config/code_pages.h"
 
 // A byte that begins no GBK character becomes U+FFFD and decoding resumes
 // after it, so no input is ever dropped silently.

@@ -1,10 +1,6 @@
 #include <windows.h>
 
-#include "app/helpers.h"
-
-void PlatformDebugOutput(const char16_t* text) {
-    OutputDebugStringW(reinterpret_cast<const wchar_t*>(text));
-}
+#include "base/module_path.h"
 
 const WString& ProgramDirectory() {
     static const WString directory = [] {

@@ -2,7 +2,9 @@
 
 #include <vector>
 
-#include "app/helpers.h"
+#include "base/debug_output.h"
+#include "base/memory.h"
+#include "base/module_path.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config/wide.h"
+#include "base/wide.h"
 
 #include <climits>
 #include <cstdio>

@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-#include "config/file_io.h"
-#include "config/wide.h"
+#include "base/wide.h"
 
 TEST(CopyToField, CutsToFieldAndTerminates) {
     char16_t field[4] = {u'x', u'x', u'x', u'x'};
@@ -30,15 +29,3 @@ TEST(Utf8, RoundTripsAndRejectsMalformed) {
     EXPECT_FALSE(IsValidUtf8("\xE4\xBB"));      // truncated
     EXPECT_EQ(Utf8ToWide("a\xFF" "b"), u"a\uFFFDb");
 }
-
-// The Windows build runs with code page 936, as the program's users do.
-TEST(AnsiToWide, ReadsGbk) {
-    EXPECT_EQ(AnsiToWide("\xD6\xD0\xCE\xC4"), u"中文");
-    EXPECT_EQ(AnsiToWide("plain"), u"plain");
-}
-
-#ifndef _WIN32
-TEST(AnsiToWide, ReadsValidUtf8AsUtf8Natively) {
-    EXPECT_EQ(AnsiToWide("\xE4\xB8\xAD\xE6\x96\x87"), u"中文");
-}
-#endif

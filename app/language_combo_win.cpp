@@ -1,4 +1,4 @@
-#include "engine/language_combo_win.h"
+#include "app/language_combo_win.h"
 
 void WindowLanguageCombo::ResetContent() { SendMessageW(combo_, CB_RESETCONTENT, 0, 0); }
 

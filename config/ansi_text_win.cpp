@@ -1,12 +1,6 @@
 #include <windows.h>
 
-#include "config/file_io.h"
-
-FILE* OpenFile(WStringView path, const char* mode) {
-    std::wstring wpath(path.begin(), path.end());
-    std::wstring wmode(mode, mode + strlen(mode));
-    return _wfopen(wpath.c_str(), wmode.c_str());
-}
+#include "config/ansi_text.h"
 
 // The system ANSI code page through the platform's conversion.
 static WString CodePageToWide(std::string_view bytes, DWORD flags) {
