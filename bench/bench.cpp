@@ -7,8 +7,8 @@
 #include <string>
 #include "base/file_io.h"
 #include "cli/cli_config.h"
-#include "cli/code_text.h"
 #include "cli/utf8_sink.h"
+#include "config/code_text.h"
 #include "engine/convert.h"
 
 namespace {

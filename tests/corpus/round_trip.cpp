@@ -4,8 +4,8 @@
 #include <filesystem>
 #include "base/file_io.h"
 #include "base/module_path.h"
-#include "cli/code_text.h"
 #include "cli/utf8_sink.h"
+#include "config/code_text.h"
 #include "engine/convert.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "cli/code_text.h"
+#include "config/code_text.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <new>
-#include "cli/platform_encoding.h"
+#include "config/platform_encoding.h"
 #include "config/code_pages.h"
 #if defined(__SSE2__)
 #include <emmintrin.h>

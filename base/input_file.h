@@ -1,5 +1,5 @@
 #pragma once
-// The command line's inputs, read in chunks: a file is never held whole
+// Files to decode, read in chunks: a file is never held whole
 // beside its decoded text, and the decoder may read it again from its start
 // when it tries another encoding.
 #include <cstdint>

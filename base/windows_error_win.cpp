@@ -1,4 +1,4 @@
-#include "cli/windows_error_win.h"
+#include "base/windows_error_win.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "cli/input_file.h"
+#include "base/input_file.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <new>
-#include "cli/text_memory.h"
+#include "base/text_memory.h"
 
 namespace {
 

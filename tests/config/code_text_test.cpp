@@ -1,9 +1,9 @@
 // Decoding the command line's input: the rule without --encoding, named
 // encodings, and the same text whichever way the input arrives in pieces.
-#include "cli/code_text.h"
+#include "config/code_text.h"
 
 #include <gtest/gtest.h>
-#include "tests/cli/piece_input.h"
+#include "tests/support/piece_input.h"
 
 namespace {
 

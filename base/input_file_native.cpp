@@ -5,7 +5,7 @@
 
 #include <climits>
 #include <cstring>
-#include "cli/input_file.h"
+#include "base/input_file.h"
 
 namespace {
 

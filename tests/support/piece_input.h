@@ -3,7 +3,7 @@
 // whose chunk ends fall anywhere; for the tests and the fuzz target.
 #include <algorithm>
 #include <cstring>
-#include "cli/input_file.h"
+#include "base/input_file.h"
 
 class PieceInput final : public InputSource {
 public:

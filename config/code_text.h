@@ -1,13 +1,14 @@
 #pragma once
-// The command line's input as the code pane would hold it: decoded to UTF-16
-// with CR LF line ends, in the encoding the user names or, without one, by a
-// rule that gives the same text in both builds.
+// Code read from a file as the code pane would hold it, for lumatype-cli and
+// the program alike: decoded to UTF-16 with CR LF line ends, in the encoding
+// the user names or, without one, by a rule that gives the same text in both
+// builds.
 #include <optional>
 #include <string>
 #include <string_view>
+#include "base/input_file.h"
+#include "base/text_memory.h"
 #include "base/wide.h"
-#include "cli/input_file.h"
-#include "cli/text_memory.h"
 
 enum class TextEncoding { Utf8, Utf16Le, Utf16Be, Latin1, Windows1252, Gbk, Platform };
 

@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include "cli/input_file.h"
-#include "cli/windows_error_win.h"
+#include "base/input_file.h"
+#include "base/windows_error_win.h"
 
 namespace {
 

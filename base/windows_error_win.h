@@ -1,5 +1,5 @@
 #pragma once
-// The command line's messages are English UTF-8 in both builds: a Windows
+// Messages of file access are English UTF-8 in both builds: a Windows
 // error is named by the C library's words for its errno, not by the
 // system's localised text in the ANSI code page.
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
-#include "cli/platform_encoding.h"
+#include "config/platform_encoding.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <errno.h>
 #include <iconv.h>
 
-#include "cli/platform_encoding.h"
+#include "config/platform_encoding.h"
 
 namespace {
 
