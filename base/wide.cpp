@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdio>
 #include <type_traits>
+#include "base/plain_run.h"
 
 size_t WideLength(const char16_t* s) {
     if (!s) return 0;
@@ -86,19 +87,27 @@ bool IsValidUtf8(std::string_view bytes) {
 }
 
 WString Utf8ToWide(std::string_view utf8) {
-    WString out;
-    out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size();) {
-        long cp = DecodeUtf8Sequence(utf8, i);
-        if (cp < 0) cp = 0xFFFD;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(char16_t(0xD800 + (cp >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
+    // No byte yields more than one unit (a 4-byte sequence yields two); the
+    // plain run may store kPlainRunOverhang units beyond what it keeps.
+    WString out(utf8.size() + kPlainRunOverhang, u'\0');
+    const auto* const begin = reinterpret_cast<const unsigned char*>(utf8.data());
+    const auto* const end = begin + utf8.size();
+    const unsigned char* p = begin;
+    char16_t* const first = out.data();
+    char16_t* o = first;
+    while (p < end) {
+        p = WidenPlainRun(p, end, o);
+        if (p == end) break;
+        if (*p < 0x80) {  // a CR, LF or NUL, kept as it stands
+            *o++ = *p++;
+            continue;
         }
+        size_t i = static_cast<size_t>(p - begin);
+        const long cp = DecodeUtf8Sequence(utf8, i);
+        o += EncodeUtf16(cp < 0 ? 0xFFFD : static_cast<uint32_t>(cp), o);
+        p = begin + i;
     }
+    out.resize(static_cast<size_t>(o - first));
     return out;
 }
 
@@ -108,9 +117,10 @@ std::string WideToUtf8(WStringView wide) {
     for (size_t i = 0; i < wide.size(); ++i) {
         unsigned long cp = wide[i];
         if (cp < 0x80) { out.push_back(char(cp)); continue; }
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[++i] - 0xDC00);
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+        if (IsHighSurrogate(wide[i]) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
+            cp = CombineSurrogates(wide[i], wide[i + 1]);
+            ++i;
+        } else if (IsHighSurrogate(wide[i]) || IsLowSurrogate(wide[i])) {
             cp = 0xFFFD;
         }
         char bytes[4];

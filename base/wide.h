@@ -37,6 +37,24 @@ int32_t ParseLeadingLong(WStringView s);
 WString FormatInt(long long value);
 
 // Encoding edges.
+// The two halves of a surrogate pair, which together stand for one character.
+inline bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+inline bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+inline uint32_t CombineSurrogates(char16_t high, char16_t low) {
+    return 0x10000 + ((static_cast<uint32_t>(high) - 0xD800) << 10) + (static_cast<uint32_t>(low) - 0xDC00);
+}
+// Writes a code point (at most U+10FFFF) as one UTF-16 unit or a surrogate
+// pair at out and returns how many.
+inline size_t EncodeUtf16(uint32_t cp, char16_t* out) {
+    if (cp < 0x10000) {
+        out[0] = static_cast<char16_t>(cp);
+        return 1;
+    }
+    cp -= 0x10000;
+    out[0] = static_cast<char16_t>(0xD800 + (cp >> 10));
+    out[1] = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+    return 2;
+}
 // One UTF-8 sequence at bytes[i]: its code point, with i moved past it; -1,
 // with i moved one byte on, when the sequence is malformed (overlong,
 // surrogate, beyond U+10FFFF, cut off).
@@ -65,6 +83,8 @@ inline size_t EncodeUtf8(uint32_t cp, char* out) {
     out[3] = static_cast<char>(0x80 | (cp & 0x3F));
     return 4;
 }
-WString Utf8ToWide(std::string_view utf8);          // invalid sequences become U+FFFD
+// Each malformed sequence at the byte DecodeUtf8Sequence refuses becomes one
+// U+FFFD and decoding resumes at the next byte.
+WString Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(WStringView wide);           // lone surrogates become U+FFFD
 bool IsValidUtf8(std::string_view bytes);

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
-#include "config/platform_encoding.h"
+#include "base/plain_run.h"
 #include "config/code_pages.h"
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "config/platform_encoding.h"
 
 namespace {
 
@@ -30,12 +28,7 @@ public:
 
     char16_t*& Out() { return out_; }
     void Unit(char16_t c) { *out_++ = c; }
-    void CodePoint(uint32_t code) {
-        if (code < 0x10000) return Unit(static_cast<char16_t>(code));
-        code -= 0x10000;
-        Unit(static_cast<char16_t>(0xD800 + (code >> 10)));
-        Unit(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-    }
+    void CodePoint(uint32_t code) { out_ += EncodeUtf16(code, out_); }
     void LineEnd() {
         out_[0] = u'\r';
         out_[1] = u'\n';
@@ -64,34 +57,6 @@ private:
     char16_t* out_;
     size_t lineEnds_ = 0, nulCount_ = 0, firstNulLine_ = 0;
 };
-
-bool IsPlainByte(unsigned char c) { return c < 0x80 && c != '\r' && c != '\n' && c != 0; }
-
-// Widens the ASCII from p on that needs no care (all but CR, LF and NUL) and
-// returns where it ends. Stores up to 16 units beyond what it keeps, which
-// the worst-case room of two units per byte always holds.
-const unsigned char* WidenPlainRun(const unsigned char* p, const unsigned char* end, char16_t*& out) {
-#if defined(__SSE2__)
-    const __m128i zero = _mm_setzero_si128(), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
-    while (end - p >= 16) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(bytes, zero));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(bytes, zero));
-        const __m128i special = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)),
-                                             _mm_or_si128(_mm_cmpeq_epi8(bytes, zero), bytes));
-        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(special));
-        if (mask) {
-            const unsigned kept = static_cast<unsigned>(__builtin_ctz(mask));
-            out += kept;
-            return p + kept;
-        }
-        p += 16;
-        out += 16;
-    }
-#endif
-    while (p < end && IsPlainByte(*p)) *out++ = *p++;
-    return p;
-}
 
 // At a CR, LF or NUL: a CR LF pair or a lone CR or LF is one line end.
 const unsigned char* PutControlByte(const unsigned char* p, const unsigned char* end, TextWriter& writer) {
@@ -320,7 +285,8 @@ Decoder::Status Decoder::DecodeAs(TextEncoding encoding, size_t skip, TextWriter
 }
 
 // Units the decoded text may need at most: two per unit of input, as a LF
-// becomes CR LF.
+// becomes CR LF. Of 8-bit text, that also leaves the room WidenPlainRun
+// writes past a run: a run starts at most sixteen bytes before the end.
 size_t WorstCaseUnits(TextEncoding encoding, uint64_t byteCount) {
     const uint64_t units = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be ? byteCount : 2 * byteCount;
     if (units > SIZE_MAX / sizeof(char16_t) - 4) throw std::bad_alloc();
