@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/helpers.h"
+#include "app/center_dialog.h"
 
 // The dialog sits a caption button's width left of centre, a third of the way
 // down its owner's free height, and is pulled back onto the screen.

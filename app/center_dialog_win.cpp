@@ -1,6 +1,6 @@
 #include "app/center_dialog_win.h"
 
-#include "app/helpers.h"
+#include "app/center_dialog.h"
 
 void CenterDialog(HWND window) {
     HWND parent = GetParent(window);  // a dialog's owner

@@ -4,10 +4,12 @@
 
 #include <new>
 
-#include "app/helpers.h"
+#include "app/language_combo_win.h"
+#include "app/main_window_messages.h"
 #include "app/startup.h"
+#include "base/memory.h"
+#include "base/module_path.h"
 #include "controls/tessella.h"
-#include "engine/language_combo_win.h"
 #include "resources/resource.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include "base/file_io.h"
 #include "cli/cli_config.h"
-#include "cli/code_text.h"
 #include "cli/utf8_sink.h"
-#include "config/file_io.h"
+#include "config/code_text.h"
 #include "engine/convert.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 
 #include <new>
-#include "app/helpers.h"
+#include "base/module_path.h"
 #include "cli/batch.h"
 #include "cli/cli_config.h"
 #include "cli/cli_options.h"

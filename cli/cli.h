@@ -3,7 +3,7 @@
 // command writes, byte for byte.
 #include <cstdio>
 #include <vector>
-#include "config/wide.h"
+#include "base/wide.h"
 
 // 0: converted. 1: nothing to convert, or some files of a batch failed.
 // 2: the command line, the settings or the one input could not be used.

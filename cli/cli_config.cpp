@@ -1,8 +1,8 @@
 #include "cli/cli_config.h"
 
 #include <algorithm>
-#include "app/helpers.h"
-#include "config/file_io.h"
+#include "base/file_io.h"
+#include "base/module_path.h"
 #include "config/profile.h"
 #include "engine/language_registry.h"
 #include "engine/special_chars.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include "config/wide.h"
+#include "base/wide.h"
 
 enum class CliAction { Convert, ListLanguages, ListThemes, Help, Version };
 

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include "cli/input_file.h"
+#include "base/input_file.h"
 #include "cli/output_file.h"
 #include "cli/utf8_sink.h"
 #include "engine/convert.h"

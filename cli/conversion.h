@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 #include "cli/cli_config.h"
-#include "cli/code_text.h"
+#include "config/code_text.h"
 
 // Lines for the user: "lumatype-cli: SUBJECT: MESSAGE", and a progress line
 // that rewrites itself while a long run goes on at a terminal.

@@ -3,8 +3,8 @@
 #include <io.h>
 #include <process.h>
 
+#include "base/windows_error_win.h"
 #include "cli/output_file.h"
-#include "cli/windows_error_win.h"
 
 namespace fs = std::filesystem;
 

@@ -1,7 +1,8 @@
 #pragma once
 // Colour values and colour themes.
 #include <cstdint>
-#include "config/wide.h"
+#include "base/limits.h"
+#include "base/wide.h"
 
 using ColorRef = uint32_t;  // GDI colour 0x00BBGGRR, red in the low byte
 constexpr ColorRef MakeRgb(unsigned r, unsigned g, unsigned b) {
@@ -25,7 +26,7 @@ struct ThemeColor {
 
 struct ColorTheme {
     char16_t name[128];
-    char16_t file[260];
+    char16_t file[kMaxPath];
     ThemeColor colors[kColorRoleCount];
 
     const ThemeColor& operator[](ColorRole r) const { return colors[static_cast<int>(r)]; }

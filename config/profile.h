@@ -3,7 +3,7 @@
 // functions. The program calls the Profile* functions; they are the real
 // Win32 functions in the Windows build and the portable reader natively.
 #include <cstdint>
-#include "config/wide.h"
+#include "base/wide.h"
 
 // GetPrivateProfileStringW: copies the value (or the default) truncated to
 // size - 1 units into buffer and returns the number of units copied.

@@ -2,7 +2,7 @@
 // 8-bit encoding of text written into an ANSI profile file.
 #include <string>
 #include <string_view>
-#include "config/wide.h"
+#include "base/wide.h"
 
 // Encodes text in the 8-bit form of the ANSI profile file whose current
 // content is fileBytes, so an edit keeps the file in one encoding. Windows

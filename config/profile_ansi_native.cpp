@@ -7,7 +7,7 @@ static std::string WideToGbk(WStringView text) {
     std::string out;
     iconv_t cd = iconv_open("GBK", "UTF-16LE");
     for (size_t i = 0; i < text.size(); ++i) {
-        size_t units = (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) ? 2 : 1;
+        size_t units = (IsHighSurrogate(text[i]) && i + 1 < text.size()) ? 2 : 1;
         if (text[i] < 0x80 || cd == reinterpret_cast<iconv_t>(-1)) {
             out.push_back(text[i] < 0x80 ? char(text[i]) : '?');
             continue;

@@ -1,6 +1,7 @@
 #include "config/profile_document.h"
 
-#include "config/file_io.h"
+#include "base/file_io.h"
+#include "config/ansi_text.h"
 #include "config/profile_ansi.h"
 
 namespace {
@@ -9,7 +10,9 @@ WString UpToNul(WStringView s) { return WString(s.substr(0, s.find(u'\0'))); }
 
 // UTF-8 as the platform's MultiByteToWideChar decodes it: a malformed
 // sequence becomes one U+FFFD and ends at the first byte that cannot continue
-// it; a sequence cut off by the end of the text takes the rest with it.
+// it; a sequence cut off by the end of the text takes the rest with it. The
+// profile functions must read a file as Windows does, so this decoder stays
+// apart from Utf8ToWide, which gives one U+FFFD per refused byte.
 WString DecodeUtf8(std::string_view bytes) {
     static const unsigned char kLeadMask[4] = {0x7F, 0x1F, 0x0F, 0x07};
     WString out;
@@ -37,14 +40,8 @@ WString DecodeUtf8(std::string_view bytes) {
             if (left == 3 && cp < 0x10) valid = false;  // overlong
             if (left == 2 && (cp < 0x20 || (cp >= (0xD800 >> 6) && cp <= (0xDFFF >> 6)))) valid = false;
         }
-        if (!valid) {
-            out.push_back(0xFFFD);
-        } else if (cp >= 0x10000) {
-            out.push_back(char16_t(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
-        }
+        char16_t units[2];
+        out.append(units, valid ? EncodeUtf16(cp, units) : EncodeUtf16(0xFFFD, units));
     }
     return out;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "config/wide.h"
+#include "base/wide.h"
 
 // Blanks as the profile functions trim them: ASCII white space and ^Z.
 bool IsProfileSpace(char16_t c);

@@ -1,6 +1,6 @@
 #include "config/settings.h"
 
-#include "app/helpers.h"
+#include "base/module_path.h"
 #include "config/profile.h"
 
 void ReadTabToSpaces(AppSettings& settings) {

@@ -1,12 +1,13 @@
 #pragma once
 // The program-wide settings record.
 #include <cstdint>
+#include "base/limits.h"
 #include "config/color.h"
 
 struct SpecialChars;
 
 struct AppSettings {
-    char16_t iniPath[260];
+    char16_t iniPath[kMaxPath];
     char16_t fontFamily[256];
     char16_t fontSize[16];
     char16_t borderSize[16];

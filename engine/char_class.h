@@ -1,6 +1,8 @@
 #pragma once
 // Character tests of the scanner. Both builds must classify alike, so these
-// do not depend on the C library's locale tables.
+// do not depend on the C library's locale tables. Surrogate halves are
+// told apart by base/wide.h.
+#include "base/wide.h"
 
 // iswdigit: the ten ASCII digits.
 inline bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -14,7 +16,3 @@ inline bool IsWideSpace(char16_t c) {
     return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
            c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
-
-// The two halves of a surrogate pair, which together stand for one character.
-inline bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-inline bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }

@@ -2,7 +2,7 @@
 // The table that frames the code: border rows and cells, the optional
 // line-number column and the code cell.
 #include <cstdint>
-#include "config/wide.h"
+#include "base/wide.h"
 #include "engine/emitter.h"
 #include "engine/language.h"
 

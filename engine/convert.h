@@ -4,8 +4,8 @@
 // ConvertCode with a sink that buffers the chunks, and on Converted or
 // TableFailed replaces the HTML pane's text with them.
 #include <cstdint>
+#include "base/wide.h"
 #include "config/settings.h"
-#include "config/wide.h"
 #include "engine/emitter.h"
 #include "engine/language.h"
 #include "engine/output_sink.h"
@@ -13,15 +13,9 @@
 enum class ConvertResult {
     Converted,
     NothingToDo,       // no language or empty code: nothing is shown, the pane stays
-    TextBufferFailed,  // message box kTextBufferFailedMessage, the pane stays
-    TableFailed,       // status and message box kTableFailedMessage, the partial HTML stays
+    TextBufferFailed,  // the program says so in a message box, the pane stays
+    TableFailed,       // the program says so in its status bar and a message box, the partial HTML stays
 };
-
-inline constexpr char16_t kConvertingStatus[] = u"正在转换代码，请耐心等待...";
-inline constexpr char16_t kConvertedStatus[] = u"代码转换已完成。";
-inline constexpr char16_t kTextBufferFailedMessage[] = u"转换无法完成，内存不足！";
-inline constexpr char16_t kTableFailedMessage[] = u"转换无法完成，大概是因为内存严重不足！";
-inline constexpr char16_t kLoaderFailedMessage[] = u"加载语言信息不正常，请检查配置文件后，重新启动程序。";
 
 // Number of lines up to the last non-empty one, lines separated by CR LF as
 // the code pane holds them.

@@ -1,7 +1,7 @@
 #include "engine/emitter.h"
 
 #include <cstring>
-#include "app/helpers.h"
+#include "base/memory.h"
 
 EngineAllocator DefaultEngineAllocator() { return {MEM_Alloc, MEM_Free}; }
 

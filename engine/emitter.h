@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include "base/wide.h"
 #include "config/color.h"
-#include "config/wide.h"
 #include "engine/output_sink.h"
 #include "engine/special_chars.h"
 

@@ -6,8 +6,9 @@
 #include <new>
 #include <string>
 
-#include "app/helpers.h"
-#include "config/file_io.h"
+#include "base/file_io.h"
+#include "base/memory.h"
+#include "config/ansi_text.h"
 #include "engine/char_class.h"
 
 namespace {

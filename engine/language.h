@@ -4,13 +4,14 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include "config/wide.h"
+#include "base/limits.h"
+#include "base/wide.h"
 
 constexpr int kKeywordBuckets = 29;
 
 struct LanguageInfo {
     int32_t enabled;
-    char16_t filePath[260];
+    char16_t filePath[kMaxPath];
     char16_t name[32];
     char16_t escapeChar;
     char16_t lineComments[4][8];

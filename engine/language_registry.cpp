@@ -1,6 +1,6 @@
 #include "engine/language_registry.h"
 
-#include "app/helpers.h"
+#include "base/module_path.h"
 #include "config/profile.h"
 
 LanguageTable* languageTable = nullptr;
@@ -9,7 +9,8 @@ std::atomic<int32_t> languagesLoaded{0};
 namespace {
 
 constexpr const char16_t* kSection = u"Languages";
-constexpr uint32_t kValueBuffer = 260;
+// Sized for the longest value read here, File<n>, a path.
+constexpr uint32_t kValueBuffer = kMaxPath;
 constexpr uint32_t kDefaultNameBuffer = 32;
 
 WString ReadLanguageValue(const char16_t* keyStem, int32_t number, const char16_t* iniPath) {

@@ -6,12 +6,10 @@
 #include <cstdint>
 #include "engine/language.h"
 
-constexpr uint32_t WM_LANGUAGES_LOADED = 1124;  // WM_USER + 100
-
 struct LoaderThreadParam {
     int32_t result;      // 0 = the table was walked, 1 = there was no table
     void* mainWindow;    // receives the message when the loader has finished
-    uint32_t message;    // WM_LANGUAGES_LOADED
+    uint32_t message;    // the number the window answers the loader's end by
 };
 
 // Built once at start-up; null when no language is configured.
@@ -67,5 +65,5 @@ bool StartLanguageLoader(LoaderThreadParam* param);
 void PostLanguagesLoaded(const LoaderThreadParam& param);
 // Blocks until the thread of the held handle has ended; false when the wait fails.
 bool AwaitLanguageLoaderExit();
-// For the WM_LANGUAGES_LOADED handler: closes the handle if it is still held.
+// For the handler of the loader's message: closes the handle if it is still held.
 void CloseLanguageLoader();

@@ -5,7 +5,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#include "app/helpers.h"
+#include "base/memory.h"
 #include "config/profile.h"
 #include "engine/char_class.h"
 

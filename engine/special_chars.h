@@ -1,8 +1,8 @@
 #pragma once
 // The table of characters replaced by HTML entities, and HTML escaping.
 #include <cstdint>
+#include "base/wide.h"
 #include "config/settings.h"
-#include "config/wide.h"
 
 struct SpecialCharEntry {
     char16_t character;

@@ -2,9 +2,9 @@
 // at an offset inside them, read whole or in pieces alike; decoded text has
 // only CR LF line ends and no NUL, with a NUL on either side; UTF-8 output
 // split at any point is valid UTF-8.
-#include "cli/code_text.h"
 #include "cli/utf8_sink.h"
-#include "tests/cli/piece_input.h"
+#include "config/code_text.h"
+#include "tests/support/piece_input.h"
 
 namespace {
 

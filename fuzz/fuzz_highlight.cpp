@@ -6,7 +6,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <cstring>
-#include "app/helpers.h"
+#include "base/memory.h"
 #include "engine/code_table.h"
 #include "engine/convert.h"
 #include "engine/highlight.h"

@@ -1,6 +1,6 @@
 // Language definition files: parsing any bytes must stay inside the record's
 // fields and keyword store, and lookups must stay inside the store.
-#include "app/helpers.h"
+#include "base/memory.h"
 #include "engine/language.h"
 #include "fuzz_temp_file.h"
 

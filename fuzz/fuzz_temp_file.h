@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <unistd.h>
-#include "config/file_io.h"
+#include "base/file_io.h"
 
 inline const WString& FuzzFilePath() {
     static const WString path = Utf8ToWide("/tmp/lumatype-fuzz-" + std::to_string(getpid()) + ".txt");

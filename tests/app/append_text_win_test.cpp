@@ -3,8 +3,8 @@
 #include <richedit.h>
 
 #include "app/append_text_win.h"
+#include "app/center_dialog.h"
 #include "app/center_dialog_win.h"
-#include "app/helpers.h"
 
 namespace {
 

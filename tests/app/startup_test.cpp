@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/helpers.h"
+#include "app/main_window_messages.h"
 #include "app/startup.h"
+#include "base/module_path.h"
 #include "engine/special_chars.h"
 
 namespace {

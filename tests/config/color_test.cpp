@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "base/file_io.h"
 #include "config/color.h"
-#include "config/file_io.h"
 #include "tests/support/temp_file.h"
 
 namespace {

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "config/file_io.h"
+#include "base/file_io.h"
+#include "config/ansi_text.h"
 #include "config/profile.h"
 
 namespace {

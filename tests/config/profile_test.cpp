@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "config/file_io.h"
+#include "base/file_io.h"
 #include "config/profile.h"
 #include "tests/support/temp_file.h"
 

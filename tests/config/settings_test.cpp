@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/helpers.h"
-#include "config/file_io.h"
+#include "base/file_io.h"
+#include "base/module_path.h"
 #include "config/settings.h"
 #include "tests/support/temp_file.h"
 

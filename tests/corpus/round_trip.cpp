@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include "app/helpers.h"
-#include "cli/code_text.h"
+#include "base/file_io.h"
+#include "base/module_path.h"
 #include "cli/utf8_sink.h"
-#include "config/file_io.h"
+#include "config/code_text.h"
 #include "engine/convert.h"
 
 namespace {

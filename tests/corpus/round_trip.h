@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "base/wide.h"
 #include "cli/cli_config.h"
-#include "config/wide.h"
 
 // How the configured tab width lays out a tab.
 struct TabRule {

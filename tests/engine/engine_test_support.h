@@ -1,14 +1,19 @@
 #pragma once
 // Shared fixtures of the engine tests: a sink that records every chunk, a
 // theme with distinct colours and languages parsed from definition text.
+#include <cstdint>
 #include <string>
 #include <vector>
-#include "app/helpers.h"
+#include "base/memory.h"
+#include "base/wide.h"
 #include "config/color.h"
-#include "config/wide.h"
 #include "engine/language.h"
 #include "engine/output_sink.h"
 #include "tests/support/temp_file.h"
+
+// The loader posts whichever message number its window answers; the tests
+// pass one of the private range.
+constexpr uint32_t kLoadedMessage = 0x0400 + 100;
 
 struct RecordedChunk {
     WString text;

@@ -5,9 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "app/helpers.h"
+#include "base/memory.h"
+#include "base/module_path.h"
 #include "config/profile.h"
 #include "engine/language_registry.h"
+#include "tests/engine/engine_test_support.h"
 
 namespace {
 
@@ -72,7 +74,7 @@ TEST(ShippedLanguagesTest, ConfigurationRegistersEveryLanguage) {
         int GetCount() const override { return static_cast<int>(items.size()); }
         std::vector<WString> items;
     } combo;
-    LoaderThreadParam param{-1, nullptr, WM_LANGUAGES_LOADED};
+    LoaderThreadParam param{-1, nullptr, kLoadedMessage};
     char16_t iniPath[kMaxPath];
     ASSERT_TRUE(ModulePath(iniPath, u"Lumatype.ini"));
 

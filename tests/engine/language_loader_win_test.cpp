@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "engine/language_combo_win.h"
 #include "engine/language_registry.h"
+#include "tests/engine/engine_test_support.h"
 #include "tests/support/temp_file.h"
 
 namespace {
 
 int loadedMessages = 0;
 
-// Answers WM_LANGUAGES_LOADED as the main window does.
+// Answers the loader's message as the main window does.
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_LANGUAGES_LOADED) {
+    if (message == kLoadedMessage) {
         ++loadedMessages;
         CloseLanguageLoader();
         return 1;
@@ -40,7 +40,7 @@ protected:
         window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   windowClass.hInstance, nullptr);
         ASSERT_NE(window_, nullptr);
-        param = {-1, window_, WM_LANGUAGES_LOADED};
+        param = {-1, window_, kLoadedMessage};
         loadedMessages = 0;
 
         languageTable = CreateLanguageTable(1);
@@ -115,28 +115,6 @@ TEST_F(LanguageLoaderWinTest, FailedWaitKeepsTheHandle) {
     EXPECT_FALSE(WaitForLanguageLoader());
     EXPECT_EQ(loaderThread, bogus);
     loaderThread = nullptr;
-}
-
-TEST_F(LanguageLoaderWinTest, FillsARealComboBox) {
-    HWND combo = CreateWindowExW(0, L"ComboBox", L"", CBS_DROPDOWNLIST | CBS_HASSTRINGS, 0, 0, 100, 100,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(combo, nullptr);
-    const TempFile ini("lumatype_loader_win", ".ini",
-                       "[Languages]\r\nCount=3\r\nDefault=go\r\nItem1=C\r\nEnabled2=0\r\n"
-                       "Item2=Java\r\nItem3=Go\r\n");
-    WindowLanguageCombo languages(combo);
-    int position = RegisterLanguages(ini.Path().c_str(), languages, &param);
-    SelectDefaultLanguage(languages, position);
-    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(SendMessageW(combo, CB_GETITEMDATA, 1, 0), 2);
-    wchar_t text[32] = {};
-    SendMessageW(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, L"Go");
-    PumpUntilLoaded();
-    EXPECT_EQ(loadedMessages, 1);
-    EXPECT_EQ(loaderThread, nullptr);
-    DestroyWindow(combo);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/helpers.h"
+#include "base/module_path.h"
+#include "tests/engine/engine_test_support.h"
 #include "tests/support/temp_file.h"
 #ifndef _WIN32
 #include "engine/language_loader_native.h"
@@ -49,7 +50,7 @@ protected:
     WString AddLanguageFile(const std::string& name, const std::string& bytes) { return files_.Write(name, bytes); }
 
     FakeCombo combo;
-    LoaderThreadParam param{-1, nullptr, WM_LANGUAGES_LOADED};
+    LoaderThreadParam param{-1, nullptr, kLoadedMessage};
 
 private:
     TempDir files_{"lumatype_registry"};
@@ -109,7 +110,7 @@ TEST_F(LanguageRegistryTest, DefaultIsTheLastEnabledMatch) {
 #ifndef _WIN32
 std::atomic<int> postCount{0};
 void CountPost(const LoaderThreadParam& param) {
-    EXPECT_EQ(param.message, WM_LANGUAGES_LOADED);
+    EXPECT_EQ(param.message, kLoadedMessage);
     ++postCount;
 }
 #endif

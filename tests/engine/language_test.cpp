@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/helpers.h"
+#include "base/memory.h"
 #include "engine_test_support.h"
 
 namespace {

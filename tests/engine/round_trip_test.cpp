@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include "base/module_path.h"
 #include "engine/convert.h"
 #include "engine/special_chars.h"
 #include "engine_test_support.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include "app/helpers.h"
+
 #include "engine/char_class.h"
 #include "tests/support/temp_file.h"
 

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
-#include "config/wide.h"
+#include "base/wide.h"
 #ifdef _WIN32
 #include <process.h>
 #else

@@ -1,0 +1,57 @@
+#pragma once
+// Code read from a file as the code pane would hold it, for lumatype-cli and
+// the program alike: decoded to UTF-16 with CR LF line ends, in the encoding
+// the user names or, without one, by a rule that gives the same text in both
+// builds.
+#include <optional>
+#include <string>
+#include <string_view>
+#include "base/input_file.h"
+#include "base/text_memory.h"
+#include "base/wide.h"
+
+enum class TextEncoding { Utf8, Utf16Le, Utf16Be, Latin1, Windows1252, Gbk, Platform };
+
+// What --encoding named. Names of the encodings decoded here are the same in
+// both builds; any other goes to the platform's converter as it stands.
+struct NamedEncoding {
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool byteOrderMarkDecides = false;  // "utf-16": its mark, else little-endian
+    std::string platformName;           // for TextEncoding::Platform
+    std::string givenName;              // as the user wrote it
+};
+// Empty when neither this code nor the platform knows the name.
+std::optional<NamedEncoding> FindEncoding(WStringView name);
+// "UTF-8", "GBK", ... as messages name them.
+const char* EncodingName(TextEncoding encoding);
+
+// Decoded code in one buffer, filled without first being cleared, with a NUL
+// before and after it as the scanner reads code.
+class CodeText {
+public:
+    CodeText(TextMemory padded, size_t size) : padded_(std::move(padded)), size_(size) {}
+    WStringView View() const { return WStringView(padded_.get() + 1, size_); }
+
+private:
+    TextMemory padded_;
+    size_t size_;
+};
+
+struct DecodedText {
+    std::optional<CodeText> text;  // empty when the bytes do not fit the encoding
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool chosenByRule = false;       // no encoding was named
+    bool byteOrderMark = false;      // the rule followed a byte-order mark
+    size_t failedAt = 0;             // without text: offset of the first byte that does not fit
+    int readError = 0;               // without text: errno of a failed read, else 0
+    size_t nulCount = 0;             // NUL characters, each kept as U+FFFD
+    size_t firstNulLine = 0;         // the line of the first, counted from 1
+};
+
+// Without `named`: a byte-order mark decides; else UTF-16 without one is
+// recognised by its zero bytes; else valid UTF-8; else GBK when all of it
+// decodes as GBK; else Windows-1252, which never fails. A leading byte-order
+// mark is dropped; LF, CR LF and a lone CR become CR LF; a NUL becomes U+FFFD
+// so that the rest of the text is kept.
+DecodedText DecodeCodeText(InputSource& input, const NamedEncoding* named = nullptr);
+DecodedText DecodeCodeText(std::string_view bytes, const NamedEncoding* named = nullptr);
