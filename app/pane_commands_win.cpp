@@ -1,0 +1,127 @@
+#include "app/pane_commands_win.h"
+
+#include <cstring>
+#include <new>
+#include <string>
+#include "app/clipboard_html.h"
+#include "app/line_ends.h"
+#include "app/pane_calls_win.h"
+
+namespace {
+
+constexpr wchar_t kCopiedMessage[] = L"HTML 代码已经复制到剪贴板了。";
+constexpr wchar_t kCopyFailedMessage[] = L"剪贴板没有接受 HTML 代码，请再复制一次。";
+
+// A movable block filled with `bytes` bytes by `fill`; null when memory runs out.
+template <typename Fill>
+HGLOBAL FilledBlock(SIZE_T bytes, Fill fill) {
+    HGLOBAL block = paneCalls.globalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block) return nullptr;
+    void* memory = GlobalLock(block);
+    if (!memory) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    fill(memory);
+    GlobalUnlock(block);
+    return block;
+}
+
+// The pane's text, NUL-terminated, in a block for CF_UNICODETEXT; `units`
+// receives its length.
+HGLOBAL PaneTextBlock(HWND pane, int length, size_t& units) {
+    return FilledBlock((static_cast<SIZE_T>(length) + 1) * sizeof(wchar_t), [&](void* memory) {
+        auto* text = static_cast<wchar_t*>(memory);
+        units = static_cast<size_t>(SendMessageW(pane, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
+                                                  reinterpret_cast<LPARAM>(text)));
+        text[units] = 0;
+    });
+}
+
+HGLOBAL HtmlFormatBlock(HGLOBAL textBlock, size_t units) {
+    std::string document;
+    try {
+        const auto* text = static_cast<const char16_t*>(GlobalLock(textBlock));
+        if (!text) return nullptr;
+        document = ClipboardHtml(WStringView(text, units));
+        GlobalUnlock(textBlock);
+    } catch (const std::bad_alloc&) {
+        GlobalUnlock(textBlock);
+        return nullptr;
+    }
+    return FilledBlock(document.size() + 1, [&](void* memory) { std::memcpy(memory, document.c_str(), document.size() + 1); });
+}
+
+// Hands both blocks to the opened clipboard; the clipboard owns each block it
+// took, the caller frees the others.
+bool HandOver(HGLOBAL& text, HGLOBAL& html) {
+    EmptyClipboard();
+    if (!paneCalls.setClipboardData(CF_UNICODETEXT, text)) return false;
+    text = nullptr;
+    if (!paneCalls.setClipboardData(RegisterClipboardFormatW(L"HTML Format"), html)) return false;
+    html = nullptr;
+    return true;
+}
+
+}  // namespace
+
+void ClearCode(HWND codePane) {
+    SendMessageW(codePane, EM_SETSEL, 0, -1);
+    SendMessageW(codePane, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
+}
+
+int PasteCode(HWND owner, HWND codePane) {
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return 0;
+    WString pasted;
+    bool read = false;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* units = static_cast<const char16_t*>(GlobalLock(data))) {
+            // Another program's block need not hold a NUL: read no further than the block.
+            WStringView text(units, GlobalSize(data) / sizeof(char16_t));
+            text = text.substr(0, text.find(u'\0'));
+            try {
+                pasted = WithCrLfLineEnds(text);
+                read = true;
+            } catch (const std::bad_alloc&) {
+            }
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    if (read) SendMessageW(codePane, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+    return 1;
+}
+
+int CopyHtml(HWND owner, HWND htmlPane) {
+    const int length = GetWindowTextLengthW(htmlPane);
+    if (length <= 0) return 0;
+    // Both blocks are complete before the clipboard is emptied, so running
+    // out of memory never costs the user what the clipboard held.
+    size_t units = 0;
+    HGLOBAL text = PaneTextBlock(htmlPane, length, units);
+    if (!text) return 0;
+    if (units == 0) {
+        GlobalFree(text);
+        return 0;
+    }
+    HGLOBAL html = HtmlFormatBlock(text, units);
+    if (!html) {
+        GlobalFree(text);
+        return 0;
+    }
+    if (!OpenClipboard(owner)) {
+        GlobalFree(text);
+        GlobalFree(html);
+        return 0;
+    }
+    const bool handedOver = HandOver(text, html);
+    CloseClipboard();
+    if (!handedOver) {
+        if (text) GlobalFree(text);
+        if (html) GlobalFree(html);
+        ShowProgramMessage(owner, kCopyFailedMessage, MB_ICONERROR);
+        return 0;
+    }
+    ShowProgramMessage(owner, kCopiedMessage, MB_ICONINFORMATION);
+    return 1;
+}
