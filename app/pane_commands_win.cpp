@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 #include "app/clipboard_html.h"
+#include "app/clipboard_text.h"
 #include "app/line_ends.h"
 #include "app/pane_calls_win.h"
 
@@ -75,12 +76,9 @@ int PasteCode(HWND owner, HWND codePane) {
     WString pasted;
     bool read = false;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* units = static_cast<const char16_t*>(GlobalLock(data))) {
-            // Another program's block need not hold a NUL: read no further than the block.
-            WStringView text(units, GlobalSize(data) / sizeof(char16_t));
-            text = text.substr(0, text.find(u'\0'));
+        if (const void* block = GlobalLock(data)) {
             try {
-                pasted = WithCrLfLineEnds(text);
+                pasted = WithCrLfLineEnds(TextOfBlock(block, GlobalSize(data)));
                 read = true;
             } catch (const std::bad_alloc&) {
             }

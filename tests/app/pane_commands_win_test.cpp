@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "config/wide.h"
 #include "tests/app/pane_test_support_win.h"
 
 namespace {
@@ -84,7 +85,10 @@ TEST_F(PasteCommand, ReadsNoFurtherThanABlockWithoutNul) {
 
     SetWindowTextW(code_, L"");
     EXPECT_NE(PasteCode(owner_, code_), 0);
-    EXPECT_EQ(TextOf(code_), L"abcd");
+    // Wine's clipboard ends a text block with a NUL of its own, in place of
+    // the last unit; Windows hands the block over as it is.
+    const std::wstring pasted = TextOf(code_);
+    EXPECT_TRUE(pasted == L"abcd" || pasted == L"abc") << pasted.size();
 }
 
 TEST_F(PasteCommand, DoesNothingWithoutTextOnTheClipboard) {

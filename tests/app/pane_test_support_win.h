@@ -2,6 +2,7 @@
 // Real panes for the pane commands' tests, and a recorder in place of the
 // message box, which would wait for a click.
 #include <windows.h>
+#include <richedit.h>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,12 @@
 #include <vector>
 
 #include "app/pane_calls_win.h"
+
+inline std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
 
 struct RecordedMessage {
     std::wstring text, caption;
@@ -47,11 +54,6 @@ protected:
         return IDOK;
     }
 
-    static std::wstring TextOf(HWND window) {
-        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
     static std::pair<DWORD, DWORD> Selection(HWND pane) {
         DWORD start = 0, end = 0;
         SendMessageW(pane, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
