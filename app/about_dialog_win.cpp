@@ -16,9 +16,15 @@ BOOL OnInitDialog(HWND dialog, HWND, LPARAM) {
     HWND text = GetDlgItem(dialog, IDC_ABOUT_TEXT);
     for (int i = 0; i < kAboutPieceCount; ++i)
         SendMessageW(text, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(AboutPiece(i))));
+    // The text is the first tab stop: given the focus, the dialog manager
+    // would show it all selected and scrolled to its end. The button takes
+    // the focus, and the text shows from its beginning.
+    SendMessageW(text, EM_SETSEL, 0, 0);
+    SendMessageW(text, EM_SCROLLCARET, 0, 0);
+    SetFocus(GetDlgItem(dialog, IDOK));
     SetDialogIcons(dialog);
     CenterDialog(dialog);
-    return TRUE;
+    return FALSE;
 }
 
 // The button, Enter, Esc and the close box all end the dialog with their id.

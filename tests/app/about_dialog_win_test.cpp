@@ -16,6 +16,9 @@ struct Shown {
     std::wstring caption, version, text;
     LRESULT paragraphLines = 0, blogLine = 0;
     bool bigIcon = false, smallIcon = false;
+    LRESULT firstVisibleLine = -1;
+    DWORD selectionStart = 1, selectionEnd = 1;
+    int focusId = 0;
 };
 Shown shown;
 
@@ -43,7 +46,11 @@ void CALLBACK InspectAndEscape(HWND, UINT, UINT_PTR timer, DWORD) {
     shown.blogLine = SendMessageW(text, EM_LINEFROMCHAR, blog, 0);
     shown.bigIcon = SendMessageW(dialog, WM_GETICON, ICON_BIG, 0) != 0;
     shown.smallIcon = SendMessageW(dialog, WM_GETICON, ICON_SMALL, 0) != 0;
+    shown.firstVisibleLine = SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&shown.selectionStart),
+                 reinterpret_cast<LPARAM>(&shown.selectionEnd));
     HWND focus = GetFocus();
+    shown.focusId = GetDlgCtrlID(focus);
     PostMessageW(focus ? focus : dialog, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
@@ -66,6 +73,11 @@ TEST(AboutDialog, ShowsVersionAndTextAndClosesWithEsc) {
     EXPECT_EQ(shown.blogLine, shown.paragraphLines + 1);
     EXPECT_TRUE(shown.bigIcon);
     EXPECT_TRUE(shown.smallIcon);
+    // Readable from its first line, nothing selected; Enter would press "确定".
+    EXPECT_EQ(shown.firstVisibleLine, 0);
+    EXPECT_EQ(shown.selectionStart, 0u);
+    EXPECT_EQ(shown.selectionEnd, 0u);
+    EXPECT_EQ(shown.focusId, IDOK);
 }
 
 }  // namespace
