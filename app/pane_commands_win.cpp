@@ -1,6 +1,7 @@
 #include "app/pane_commands_win.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include "app/clipboard_html.h"
@@ -12,6 +13,12 @@ namespace {
 
 constexpr wchar_t kCopiedMessage[] = L"HTML 代码已经复制到剪贴板了。";
 constexpr wchar_t kCopyFailedMessage[] = L"剪贴板没有接受 HTML 代码，请再复制一次。";
+
+struct FreeGlobal {
+    void operator()(HGLOBAL block) const { GlobalFree(block); }
+};
+// A block until the clipboard takes it.
+using GlobalBlock = std::unique_ptr<void, FreeGlobal>;
 
 // A movable block filled with `bytes` bytes by `fill`; null when memory runs out.
 template <typename Fill>
@@ -53,14 +60,13 @@ HGLOBAL HtmlFormatBlock(HGLOBAL textBlock, size_t units) {
     return FilledBlock(document.size() + 1, [&](void* memory) { std::memcpy(memory, document.c_str(), document.size() + 1); });
 }
 
-// Hands both blocks to the opened clipboard; the clipboard owns each block it
-// took, the caller frees the others.
-bool HandOver(HGLOBAL& text, HGLOBAL& html) {
+// Hands both blocks to the opened clipboard, which owns each block it took.
+bool HandOver(GlobalBlock& text, GlobalBlock& html) {
     EmptyClipboard();
-    if (!paneCalls.setClipboardData(CF_UNICODETEXT, text)) return false;
-    text = nullptr;
-    if (!paneCalls.setClipboardData(RegisterClipboardFormatW(L"HTML Format"), html)) return false;
-    html = nullptr;
+    if (!paneCalls.setClipboardData(CF_UNICODETEXT, text.get())) return false;
+    text.release();
+    if (!paneCalls.setClipboardData(RegisterClipboardFormatW(L"HTML Format"), html.get())) return false;
+    html.release();
     return true;
 }
 
@@ -96,27 +102,13 @@ int CopyHtml(HWND owner, HWND htmlPane) {
     // Both blocks are complete before the clipboard is emptied, so running
     // out of memory never costs the user what the clipboard held.
     size_t units = 0;
-    HGLOBAL text = PaneTextBlock(htmlPane, length, units);
-    if (!text) return 0;
-    if (units == 0) {
-        GlobalFree(text);
-        return 0;
-    }
-    HGLOBAL html = HtmlFormatBlock(text, units);
-    if (!html) {
-        GlobalFree(text);
-        return 0;
-    }
-    if (!OpenClipboard(owner)) {
-        GlobalFree(text);
-        GlobalFree(html);
-        return 0;
-    }
+    GlobalBlock text(PaneTextBlock(htmlPane, length, units));
+    if (!text || units == 0) return 0;
+    GlobalBlock html(HtmlFormatBlock(text.get(), units));
+    if (!html || !OpenClipboard(owner)) return 0;
     const bool handedOver = HandOver(text, html);
     CloseClipboard();
     if (!handedOver) {
-        if (text) GlobalFree(text);
-        if (html) GlobalFree(html);
         ShowProgramMessage(owner, kCopyFailedMessage, MB_ICONERROR);
         return 0;
     }
