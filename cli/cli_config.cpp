@@ -4,6 +4,7 @@
 #include "base/file_io.h"
 #include "base/module_path.h"
 #include "config/profile.h"
+#include "engine/language_lists.h"
 #include "engine/language_registry.h"
 #include "engine/special_chars.h"
 
@@ -22,12 +23,6 @@ static WString DirectoryOf(const WString& path) {
     const size_t separator = path.find_last_of(u"\\/");
     if (separator == WString::npos) return u".";
     return separator == 0 ? path.substr(0, 1) : path.substr(0, separator);
-}
-
-static WString ReadLanguageList(const char16_t* key, const char16_t* filePath) {
-    char16_t list[kMaxPath];
-    ProfileGetString(u"LanguageInfo", key, u"", list, kMaxPath, filePath);
-    return list;
 }
 
 bool CliConfig::Load(const WString& iniPath) {
@@ -55,19 +50,6 @@ bool CliConfig::Load(const WString& iniPath) {
     return true;
 }
 
-// Whether a ";"-separated list holds `key`; a leading dot of an item is no
-// part of it.
-static bool ListHas(WStringView list, WStringView key) {
-    while (!list.empty()) {
-        const size_t end = std::min(list.find(u';'), list.size());
-        WStringView item = list.substr(0, end);
-        if (!item.empty() && item[0] == u'.') item.remove_prefix(1);
-        if (!item.empty() && EqualsIgnoreAsciiCase(item, key)) return true;
-        list.remove_prefix(std::min(end + 1, list.size()));
-    }
-    return false;
-}
-
 const CliLanguage* CliConfig::Find(WStringView key) const {
     if (!key.empty() && key[0] == u'.') key.remove_prefix(1);
     if (key.empty()) return nullptr;
@@ -79,10 +61,7 @@ const CliLanguage* CliConfig::Find(WStringView key) const {
 }
 
 const CliLanguage* CliConfig::ForExtension(WStringView fileName) const {
-    const size_t dot = fileName.find_last_of(u'.');
-    const size_t separator = fileName.find_last_of(u"\\/");
-    if (dot == WStringView::npos || (separator != WStringView::npos && dot < separator)) return nullptr;
-    const WStringView extension = fileName.substr(dot + 1);
+    const WStringView extension = FileExtension(fileName);
     if (extension.empty()) return nullptr;
     for (const CliLanguage& language : languages_)
         if (ListHas(language.extensions, extension)) return &language;

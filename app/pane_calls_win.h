@@ -1,0 +1,16 @@
+#pragma once
+// The platform calls of the pane commands that tests must watch or make
+// fail: a message box would wait for a click, and a failed allocation or a
+// refused clipboard hand-over cannot be provoked for real. Everything else
+// the commands do goes to the platform directly.
+#include <windows.h>
+
+struct PaneCalls {
+    int(WINAPI* messageBox)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+    HGLOBAL(WINAPI* globalAlloc)(UINT flags, SIZE_T bytes);
+    HANDLE(WINAPI* setClipboardData)(UINT format, HANDLE data);
+};
+extern PaneCalls paneCalls;  // the real calls unless a test put others in place
+
+// A message box captioned "Lumatype", as the program's every message is.
+int ShowProgramMessage(HWND owner, const wchar_t* text, UINT icon);
