@@ -129,15 +129,19 @@ inline void WriteContent(Emitter& emitter, WStringView text, ColorRef color, boo
     }
     WriteChunk(emitter, text, color, bold);
 }
-// WriteContent for text just changed unit by unit in place (a line number
-// counting up): copied unit by unit, for a wider read of it would wait until
-// those narrow writes reach the cache.
-inline void WriteChangedContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
-    if (text.size() <= Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
-        for (char16_t c : text) emitter.batch[emitter.batchLength++] = c;
+// Text and one unit after it, as one chunk. Inline, the unit is stored on
+// its own: a unit just changed (the last digit of a line number counting up)
+// is never read back by a wider load, which would wait for the narrow write.
+inline void WriteContentAndUnit(Emitter& emitter, WStringView text, char16_t unit, ColorRef color, bool bold) {
+    if (text.size() < Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
+        CopyUnits(emitter.batch + emitter.batchLength, text.data(), text.size());
+        emitter.batch[emitter.batchLength + text.size()] = unit;
+        emitter.batchLength += text.size() + 1;
         return;
     }
-    WriteChunk(emitter, text, color, bold);
+    Chunk chunk;
+    chunk << text << WStringView(&unit, 1);
+    WriteChunk(emitter, chunk.View(), color, bold);
 }
 inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
 // For a sink that keeps only the text: escapes a slice of the code text
