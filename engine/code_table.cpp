@@ -113,7 +113,7 @@ private:
 }  // namespace
 
 bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbers, const LanguageInfo& language,
-                    const char16_t* text, size_t length, int32_t startLine, int32_t lineCount) {
+                    const char16_t* text, int32_t startLine, int32_t lineCount) {
     ScanBufferOwner owner(emitter.allocator);
     if (!owner.Obtained()) return false;
     ForgetOpenSpan(emitter);
@@ -135,7 +135,7 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     if (!textColour.empty()) codeCell << u" style=\"color:" << textColour << u"\"";
     codeCell << u">\r\n";
     WriteMarkup(emitter, codeCell.View());
-    if (!HighlightCode(emitter, language, text, length, lineCount, owner.buffers)) return false;
+    if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;
     if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>\r\n"sv);
     ForgetOpenSpan(emitter);
     WriteMarkup(emitter, u"</td>\r\n"sv);

@@ -6,9 +6,9 @@
 #include "engine/emitter.h"
 #include "engine/language.h"
 
-// Writes the whole table. text[-1] and text[length] must be readable NULs
-// (the code ends at its first NUL); startLine >= 1. False when the scan buffer cannot be obtained
+// Writes the whole table. text must be NUL-terminated with a readable NUL
+// before it; startLine >= 1. False when the scan buffer cannot be obtained
 // (nothing written) or the escape buffer cannot grow (the table stops where
 // the code did).
 bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbers, const LanguageInfo& language,
-                    const char16_t* text, size_t length, int32_t startLine, int32_t lineCount);
+                    const char16_t* text, int32_t startLine, int32_t lineCount);

@@ -119,12 +119,12 @@ static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
 
 // The conversion proper, over text that has a NUL before it and after it.
 static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo& language,
-                                 PaddedCode code, int32_t lineCount, bool showLineNumbers,
+                                 const char16_t* text, int32_t lineCount, bool showLineNumbers,
                                  WStringView startLineText, OutputSink& sink, EngineAllocator allocator) {
     const EscapeTable escapes(settings.specialChars, settings.tabToSpaces, settings.tabStops);
     Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
     WriteOpeningDiv(emitter, settings);
-    if (!WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, language, code.text, code.length,
+    if (!WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, language, text,
                         ParseStartLine(startLineText), lineCount))
         return ConvertResult::TableFailed;
     const char16_t last = emitter.LastCharacter();
@@ -145,8 +145,8 @@ ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, 
     buffer[0] = 0;
     std::memcpy(buffer + 1, code.data(), extent.length * sizeof(char16_t));
     buffer[extent.length + 1] = 0;
-    const ConvertResult result = ConvertText(settings, theme, *language, {buffer + 1, extent.length}, extent.lines,
-                                             showLineNumbers, startLineText, sink, allocator);
+    const ConvertResult result = ConvertText(settings, theme, *language, buffer + 1, extent.lines, showLineNumbers,
+                                             startLineText, sink, allocator);
     allocator.release(buffer);
     return result;
 }
@@ -157,6 +157,6 @@ ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& t
     if (!language || extent.length == 0) return ConvertResult::NothingToDo;
     // The same limit as for the pane's text, which must fit one allocation.
     if (2 * static_cast<uint64_t>(extent.length) + 4 > UINT32_MAX) return ConvertResult::TextBufferFailed;
-    return ConvertText(settings, theme, *language, {code.text, extent.length}, extent.lines, showLineNumbers,
-                       startLineText, sink, DefaultEngineAllocator());
+    return ConvertText(settings, theme, *language, code.text, extent.lines, showLineNumbers, startLineText, sink,
+                       DefaultEngineAllocator());
 }

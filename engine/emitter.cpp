@@ -54,7 +54,10 @@ void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops) {
         // Slices that fit the batch even when every character is replaced;
         // EscapeHtml ends each with a NUL.
         const size_t room = Emitter::kBatchLength - emitter.batchLength;
-        const size_t fit = room > longest ? (room - 1) / longest : 0;
+        // Mostly all of it fits: then no division.
+        const size_t fit = uint64_t{text.size()} * longest < room ? text.size()
+                           : room > longest                       ? (room - 1) / longest
+                                                                  : 0;
         if (fit == 0) {
             emitter.FlushBatch();
             continue;

@@ -1,9 +1,6 @@
 #include "engine/highlight.h"
 
 #include <algorithm>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include "engine/char_class.h"
 
 using namespace std::string_view_literals;
@@ -21,7 +18,8 @@ static int LineCommentCount(const LanguageInfo& language) {
 
 CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
     std::fill(std::begin(flags_), std::end(flags_), uint8_t{0});
-    for (char16_t c : {u'\0', u'\r', u'\n'}) flags_[c] = kDelimiter;
+    for (char16_t c : {u'\0', u'\r', u'\n'}) flags_[c] = kDelimiter | kBlockStop;
+    flags_[u'\t'] |= kBlockStop;
     escapes.ForEachReplaced([this](char16_t c) { flags_[c] |= kEscaped; });
     for (char16_t c : FieldView(language.delimiters)) flags_[c] |= kDelimiter;
     for (char16_t c : FieldView(language.seperators)) flags_[c] |= kSeperator;
@@ -35,6 +33,8 @@ CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escape
     }
     const WStringView blockOpener = FieldView(language.blockCommentOn);
     if (!blockOpener.empty()) flags_[blockOpener[0]] |= kOpener;
+    const WStringView blockCloser = FieldView(language.blockCommentOff);
+    if (!blockCloser.empty()) flags_[blockCloser[0]] |= kBlockStop;
     const WStringView strings = FieldView(language.stringChars);
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) flags_[strings[i + 1]] |= kOpener;
     if (everyCharacterOpens)
@@ -58,25 +58,6 @@ static bool StartsWith(const char16_t* text, WStringView prefix) {
     for (size_t i = 0; i < prefix.size(); ++i)
         if (text[i] != prefix[i]) return false;
     return true;
-}
-
-// The first unit from p on that is one of up to five stop units (repeat one
-// to use fewer); `end` is the NUL after the text, so one is always found.
-// Comments run long between stops: eight units are compared at a time.
-static const char16_t* FindStop(const char16_t* p, const char16_t* end, const char16_t (&stops)[5]) {
-#if defined(__SSE2__)
-    __m128i wanted[5];
-    for (int i = 0; i < 5; ++i) wanted[i] = _mm_set1_epi16(static_cast<short>(stops[i]));
-    for (; end - p >= 8; p += 8) {
-        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        __m128i found = _mm_cmpeq_epi16(eight, wanted[0]);
-        for (int i = 1; i < 5; ++i) found = _mm_or_si128(found, _mm_cmpeq_epi16(eight, wanted[i]));
-        if (const int mask = _mm_movemask_epi8(found)) return p + __builtin_ctz(static_cast<unsigned>(mask)) / 2;
-    }
-#endif
-    for (;; ++p)
-        for (char16_t stop : stops)
-            if (*p == stop) return p;
 }
 
 // Past a line break: CR LF, or a lone CR or LF, so the scan never skips the NUL.
@@ -131,7 +112,8 @@ static void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* 
 const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position) {
     Emitter& emitter = scanner.emitter;
     SwitchSpan(emitter, ColorRole::Comment);
-    const char16_t* end = FindStop(position, scanner.end, {0, u'\r', u'\n', u'\n', u'\n'});
+    const char16_t* end = position;
+    while (!EndsLine(*end)) ++end;
     WritePiece(scanner, position, end, emitter.Color(ColorRole::Comment).color, false);
     if (!*end) {
         WriteMarkup(emitter, u"\r\n"sv);
@@ -153,10 +135,8 @@ const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position) {
         WritePiece(scanner, segment, scan, colour, true);
         return scan;
     }
-    // A tab, a line break, the text's end or where the closer may start.
-    const char16_t stops[5] = {0, u'\t', u'\r', u'\n', markers.blockCloser[0]};
     for (;;) {
-        scan = FindStop(scan, scanner.end, stops);
+        while (!scanner.classes.StopsBlockComment(*scan)) ++scan;
         if (!*scan) break;
         if (markers.blockCloses && StartsWith(scan, markers.blockCloser)) {
             scan += markers.blockCloser.size();
@@ -231,6 +211,10 @@ bool ScanCommentOrString(Scanner& scanner) {
         }
     }
     return false;
+}
+
+size_t SplitWord(const char16_t* position, const CharClasses& classes, bool& mayEscape) {
+    return classes.WordLength(position, kMaxWordLength, mayEscape);
 }
 
 // Classes 0-9 take the roles from Keyword0 on: Keyword0-3, String0-3, Seperator, Border.
@@ -313,15 +297,15 @@ static void WriteSingleCharacter(Scanner& scanner) {
     ++scanner.position;
 }
 
-bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_t* text, size_t length,
-                   int32_t lineCount, ScanBuffers& buffers) {
+bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_t* text, int32_t lineCount,
+                   ScanBuffers& buffers) {
     if (!*text) return true;
     const CharClasses classes(language, *emitter.escapes);
     const Markers markers(language);
     const KeywordIndex keywords(language);
     TabStops tabStops(text, emitter.tabToSpaces);
-    Scanner scanner{emitter, language,  classes, markers,          keywords,   buffers, nullptr, text,
-                    text + length, 1,   lineCount, true,  TokenKind::Plain, kPlainColor};
+    Scanner scanner{emitter,  language, classes, markers, keywords,        buffers,    nullptr,
+                    text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor};
     if (emitter.escapes->TabsStopAtColumns()) scanner.tabStops = &tabStops;
     // A blank after a blank is a word of its own, unless blanks continue words
     // or may open a comment or literal.
@@ -329,8 +313,8 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
     while (scanner.lineIndex <= scanner.lineCount) {
         if (!(classes.MayOpen(*scanner.position) && ScanCommentOrString(scanner))) {
             bool mayEscape;
-            const size_t wordLength = SplitWord(scanner.position, scanner.end, classes, mayEscape);
-            if (wordLength && !WriteWord(scanner, wordLength, mayEscape)) return false;
+            const size_t length = SplitWord(scanner.position, classes, mayEscape);
+            if (length && !WriteWord(scanner, length, mayEscape)) return false;
             // Tests in the order of how often they hold in code: a chain of
             // branches, each predicted on its own, beats a jump table here.
             const char16_t stop = *scanner.position;

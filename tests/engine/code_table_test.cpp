@@ -14,8 +14,7 @@ struct TableRun {
     bool Write(const LanguageInfo& language, const std::u16string& code, bool lineNumbers, int32_t lineCount,
                int32_t startLine = 1) {
         text = u'\0' + code;
-        return WriteCodeTable(emitter, u"2px", lineNumbers, language, text.c_str() + 1, code.size(), startLine,
-                              lineCount);
+        return WriteCodeTable(emitter, u"2px", lineNumbers, language, text.c_str() + 1, startLine, lineCount);
     }
 
     ColorTheme theme;
@@ -169,7 +168,7 @@ TEST(CodeTable, ScanBufferFailureWritesNothing) {
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
     const std::u16string text = u'\0' + std::u16string(u"int a;\r\n");
-    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", true, language.Info(), text.c_str() + 1, text.size() - 1, 1, 1));
+    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", true, language.Info(), text.c_str() + 1, 1, 1));
     EXPECT_TRUE(sink.chunks.empty());
 }
 
@@ -181,7 +180,7 @@ TEST(CodeTable, EscapeGrowthFailureStopsAfterTheCodeWritten) {
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
     const std::u16string text = u'\0' + std::u16string(u"int ") + std::u16string(1500, u'x') + u"\r\n";
-    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", false, language.Info(), text.c_str() + 1, text.size() - 1, 1, 1));
+    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", false, language.Info(), text.c_str() + 1, 1, 1));
     const std::string html = sink.Html();
     const std::string tail = "<span style=\"color:#0000FF\">int </span>";
     EXPECT_EQ(html.rfind(tail), html.size() - tail.size()) << "nothing follows the last code written";

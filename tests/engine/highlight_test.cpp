@@ -18,7 +18,7 @@ public:
     std::vector<WString> Run(const std::u16string& code, int32_t lineCount) {
         const std::u16string text = u'\0' + code;
         ScanBuffers buffers{static_cast<char16_t*>(MEM_Alloc(kInitialEscapeBytes)), kInitialEscapeBytes};
-        EXPECT_TRUE(HighlightCode(emitter_, language_, text.c_str() + 1, code.size(), lineCount, buffers));
+        EXPECT_TRUE(HighlightCode(emitter_, language_, text.c_str() + 1, lineCount, buffers));
         MEM_Free(buffers.escape);
         return sink_.Texts();
     }
@@ -253,9 +253,8 @@ TEST(Highlight, SpecialCharactersAreReplacedEverywhere) {
     FreeSpecialChars(table);
 }
 
-// Comments are scanned several units at a time up to the unit that ends
-// them or needs a look of its own (tab, line break, closer): found wherever
-// it stands.
+// A comment ends at its line break or closer, and a tab inside one is
+// written on its own, at any length of the comment.
 TEST(Highlight, CommentsEndWhereverTheirStopStands) {
     TestLanguage c(kCLikeDefinition);
     for (size_t length = 0; length < 24; ++length) {
@@ -274,7 +273,7 @@ TEST(Highlight, CommentsEndWhereverTheirStopStands) {
 
 // A word of a NUL-terminated text.
 size_t SplitText(const std::u16string& text, const CharClasses& classes, bool& mayEscape) {
-    return SplitWord(text.c_str(), text.c_str() + text.size(), classes, mayEscape);
+    return SplitWord(text.c_str(), classes, mayEscape);
 }
 
 TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
@@ -293,8 +292,8 @@ TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
     EXPECT_TRUE(wideClasses.IsSeperator(u'\uFF0C'));
 }
 
-// Words are classed several units at a time: the end and a replaced
-// character are found wherever they stand, and nothing after the end counts.
+// A word's end and a replaced character in it are found wherever they
+// stand, and nothing after the end counts.
 TEST(Highlight, SplitWordFindsEndAndReplacedCharacterAnywhere) {
     SpecialChars* table = CreateSpecialChars(1, 2);
     SetSpecialCharItem(table->rows[0], u"<,&lt;");
