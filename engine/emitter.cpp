@@ -48,16 +48,13 @@ void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
     emitter.sink->Append(text.data(), text.size(), color, bold);
 }
 
-void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops) {
+void WriteEscapedInSlices(Emitter& emitter, WStringView text, TabStops* stops) {
     const size_t longest = emitter.escapes->LongestReplacement();
     while (!text.empty()) {
         // Slices that fit the batch even when every character is replaced;
         // EscapeHtml ends each with a NUL.
         const size_t room = Emitter::kBatchLength - emitter.batchLength;
-        // Mostly all of it fits: then no division.
-        const size_t fit = uint64_t{text.size()} * longest < room ? text.size()
-                           : room > longest                       ? (room - 1) / longest
-                                                                  : 0;
+        const size_t fit = room > longest ? (room - 1) / longest : 0;
         if (fit == 0) {
             emitter.FlushBatch();
             continue;

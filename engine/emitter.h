@@ -144,9 +144,19 @@ inline void WriteContentAndUnit(Emitter& emitter, WStringView text, char16_t uni
     WriteChunk(emitter, chunk.View(), color, bold);
 }
 inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
+// WriteEscapedToBatch for text too long for the batch's room.
+void WriteEscapedInSlices(Emitter& emitter, WStringView text, TabStops* stops);
 // For a sink that keeps only the text: escapes a slice of the code text
 // straight into the batch, with no buffer of its own and no sizing pass.
-void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops);
+// Mostly it fits the room left as it is (even were every character
+// replaced): one call, no slicing.
+inline void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops) {
+    if (uint64_t{text.size()} * emitter.escapes->LongestReplacement() >= Emitter::kBatchLength - emitter.batchLength)
+        return WriteEscapedInSlices(emitter, text, stops);
+    // EscapeHtml ends the text with a NUL, which the room holds.
+    emitter.batchLength +=
+        EscapeHtml(*emitter.escapes, text, text.data()[-1], emitter.batch + emitter.batchLength, stops);
+}
 // The open span colour becomes empty without writing anything.
 inline void ForgetOpenSpan(Emitter& emitter) { emitter.openSpan = -1; }
 inline bool SpanIsOpen(const Emitter& emitter) { return emitter.openSpan >= 0; }
