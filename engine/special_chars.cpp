@@ -8,6 +8,7 @@
 #include "app/helpers.h"
 #include "config/profile.h"
 #include "engine/char_class.h"
+#include "engine/emitter.h"
 
 static constexpr WStringView kNbsp = u"&nbsp;";
 static constexpr WStringView kTwoNbsp = u"&nbsp;&nbsp;";
@@ -144,9 +145,13 @@ static char16_t* WriteReplacement(EscapeTable::Replacement r, const char16_t* p,
         const WStringView stop = stops->Markup(p);
         r = {stop.data(), static_cast<int32_t>(stop.size())};
     }
-    // Replacements are a few units long: a loop beats a call.
-    for (int32_t i = 0; i < r.length; ++i) out[i] = r.text[i];
-    return out + r.length;
+    // Replacements are a few units long: copies of fixed size beat a call.
+    const size_t length = static_cast<size_t>(std::max(r.length, 0));
+    if (length <= Emitter::kInlineLength)
+        CopyUnits(out, r.text, length);
+    else
+        std::copy(r.text, r.text + length, out);
+    return out + length;
 }
 
 // Writes the escaped form of the unit at p, `previous` standing before it.
