@@ -189,9 +189,12 @@ public:
     int NeedsLook(const char16_t* at) const {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
         const __m128i zero = _mm_setzero_si128(), highBits = _mm_set1_epi16(static_cast<short>(0xFF80));
-        __m128i look = zero;
-        for (int i = 0; i < 8; ++i)
-            look = _mm_or_si128(look, _mm_cmpeq_epi16(units, replaced_[i]));
+        // Written out: the compiler keeps a loop here, with a branch per row.
+        const auto is = [units](__m128i replaced) { return _mm_cmpeq_epi16(units, replaced); };
+        __m128i look = _mm_or_si128(_mm_or_si128(_mm_or_si128(is(replaced_[0]), is(replaced_[1])),
+                                                 _mm_or_si128(is(replaced_[2]), is(replaced_[3]))),
+                                    _mm_or_si128(_mm_or_si128(is(replaced_[4]), is(replaced_[5])),
+                                                 _mm_or_si128(is(replaced_[6]), is(replaced_[7]))));
         if (wideRows_)
             look = _mm_or_si128(look, _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(units, highBits), zero),
                                                        _mm_set1_epi16(-1)));
