@@ -253,67 +253,20 @@ TEST(Highlight, SpecialCharactersAreReplacedEverywhere) {
     FreeSpecialChars(table);
 }
 
-// A comment ends at its line break or closer, and a tab inside one is
-// written on its own, at any length of the comment.
-TEST(Highlight, CommentsEndWhereverTheirStopStands) {
-    TestLanguage c(kCLikeDefinition);
-    for (size_t length = 0; length < 24; ++length) {
-        const std::u16string body(length, u'x');
-        Highlight line(c.Info());
-        EXPECT_EQ(line.Run(u"//" + body + u"\r\ny", 2),
-                  (std::vector<WString>{kCommentSpan, u"//" + body, u"<br/>\r\n", u"</span>", u"y"}));
-        Highlight block(c.Info());
-        EXPECT_EQ(block.Run(u"/*" + body + u"*/y", 1),
-                  (std::vector<WString>{kCommentSpan, u"/*" + body + u"*/", u"</span>", u"y"}));
-        Highlight tab(c.Info());
-        EXPECT_EQ(tab.Run(u"/*" + body + u"\t*/", 1),
-                  (std::vector<WString>{kCommentSpan, u"/*" + body, u"&nbsp;&nbsp;", u"*/"}));
-    }
-}
-
-// A word of a NUL-terminated text.
-size_t SplitText(const std::u16string& text, const CharClasses& classes, bool& mayEscape) {
-    return SplitWord(text.c_str(), classes, mayEscape);
-}
-
 TEST(Highlight, SplitWordStopsAtDelimitersAndNul) {
     TestLanguage c(kCLikeDefinition);
     const EscapeTable escapes(nullptr, 2);
     const CharClasses classes(c.Info(), escapes);
     bool mayEscape = true;
-    EXPECT_EQ(SplitText(u"abc(d", classes, mayEscape), 3u);
+    EXPECT_EQ(SplitWord(u"abc(d", classes, mayEscape), 3u);
     EXPECT_FALSE(mayEscape);
-    EXPECT_EQ(SplitText(u"\u4E2D\u6587", classes, mayEscape), 2u);
-    EXPECT_EQ(SplitText(u" x", classes, mayEscape), 0u);
+    EXPECT_EQ(SplitWord(u"\u4E2D\u6587", classes, mayEscape), 2u);
+    EXPECT_EQ(SplitWord(u" x", classes, mayEscape), 0u);
 
     TestLanguage wide("[LanguageInfo]\nDelimiters=\xA3\xAC\nSeperators=\xA3\xAC\n");
     const CharClasses wideClasses(wide.Info(), escapes);
-    EXPECT_EQ(SplitText(u"\u4E2D\uFF0C\u6587", wideClasses, mayEscape), 1u);
+    EXPECT_EQ(SplitWord(u"\u4E2D\uFF0C\u6587", wideClasses, mayEscape), 1u);
     EXPECT_TRUE(wideClasses.IsSeperator(u'\uFF0C'));
-}
-
-// A word's end and a replaced character in it are found wherever they
-// stand, and nothing after the end counts.
-TEST(Highlight, SplitWordFindsEndAndReplacedCharacterAnywhere) {
-    SpecialChars* table = CreateSpecialChars(1, 2);
-    SetSpecialCharItem(table->rows[0], u"<,&lt;");
-    TestLanguage blanks("[LanguageInfo]\nDelimiters= \n");
-    const EscapeTable escapes(table, 2);
-    const CharClasses classes(blanks.Info(), escapes);
-    for (size_t length = 0; length < 40; ++length) {
-        for (size_t replacedAt = 0; replacedAt <= length; ++replacedAt) {
-            std::u16string text(length, u'x');
-            if (replacedAt < length) text[replacedAt] = u'<';
-            bool mayEscape = replacedAt == length;
-            EXPECT_EQ(SplitText(text + u" x<x", classes, mayEscape), length);
-            EXPECT_EQ(mayEscape, replacedAt < length) << length << " " << replacedAt;
-            EXPECT_EQ(SplitText(text, classes, mayEscape), length);  // up to the NUL
-        }
-    }
-    bool mayEscape = true;
-    EXPECT_EQ(SplitText(std::u16string(kMaxWordLength + 20, u'x'), classes, mayEscape), kMaxWordLength);
-    EXPECT_FALSE(mayEscape);
-    FreeSpecialChars(table);
 }
 
 }  // namespace
