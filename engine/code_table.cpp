@@ -34,17 +34,27 @@ void WriteSpacerCell(Emitter& emitter, const ThemeColor& background, WStringView
     WriteMarkup(emitter, chunk.View());
 }
 
-// The decimal text of a positive number that counts up, digit by digit.
+// The decimal text of a positive number that counts up, digit by digit: the
+// last digit apart from the others, which change once in ten steps.
 class LineNumber {
 public:
     explicit LineNumber(int32_t first) {
         Chunk text;
         text << static_cast<long long>(first);
-        begin_ = kDigits - text.View().size();
-        std::copy(text.View().begin(), text.View().end(), digits_ + begin_);
+        const WStringView all = text.View();
+        begin_ = kDigits - (all.size() - 1);
+        std::copy(all.begin(), all.end() - 1, digits_ + begin_);
+        last_ = all.back();
     }
-    WStringView View() const { return WStringView(digits_ + begin_, kDigits - begin_); }
+    // Every digit but the last.
+    WStringView Leading() const { return WStringView(digits_ + begin_, kDigits - begin_); }
+    char16_t Last() const { return last_; }
     void Increment() {
+        if (last_ != u'9') {
+            ++last_;
+            return;
+        }
+        last_ = u'0';
         for (size_t i = kDigits; i-- > begin_;) {
             if (digits_[i] != u'9') {
                 ++digits_[i];
@@ -59,6 +69,7 @@ private:
     static constexpr size_t kDigits = 24;
     char16_t digits_[kDigits];
     size_t begin_;
+    char16_t last_;
 };
 
 void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t startLine, int32_t lineCount) {
@@ -73,7 +84,7 @@ void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t sta
     WriteMarkup(emitter, open.View());
     LineNumber number(startLine);
     for (int32_t h = 1; h <= lineCount; ++h, number.Increment()) {
-        WriteChangedContent(emitter, number.View(), numbers.color, false);
+        WriteContentAndUnit(emitter, number.Leading(), number.Last(), numbers.color, false);
         if (h < lineCount) WriteMarkup(emitter, u"<br/>"sv);
         if (h % 16 == 0) WriteMarkup(emitter, u"\r\n"sv);
     }

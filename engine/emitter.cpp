@@ -48,7 +48,7 @@ void WriteChunk(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
     emitter.sink->Append(text.data(), text.size(), color, bold);
 }
 
-void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops) {
+void WriteEscapedInSlices(Emitter& emitter, WStringView text, TabStops* stops) {
     const size_t longest = emitter.escapes->LongestReplacement();
     while (!text.empty()) {
         // Slices that fit the batch even when every character is replaced;

@@ -129,20 +129,34 @@ inline void WriteContent(Emitter& emitter, WStringView text, ColorRef color, boo
     }
     WriteChunk(emitter, text, color, bold);
 }
-// WriteContent for text just changed unit by unit in place (a line number
-// counting up): copied unit by unit, for a wider read of it would wait until
-// those narrow writes reach the cache.
-inline void WriteChangedContent(Emitter& emitter, WStringView text, ColorRef color, bool bold) {
-    if (text.size() <= Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
-        for (char16_t c : text) emitter.batch[emitter.batchLength++] = c;
+// Text and one unit after it, as one chunk. Inline, the unit is stored on
+// its own: a unit just changed (the last digit of a line number counting up)
+// is never read back by a wider load, which would wait for the narrow write.
+inline void WriteContentAndUnit(Emitter& emitter, WStringView text, char16_t unit, ColorRef color, bool bold) {
+    if (text.size() < Emitter::kInlineLength && emitter.batchLength < emitter.inlineLimit) {
+        CopyUnits(emitter.batch + emitter.batchLength, text.data(), text.size());
+        emitter.batch[emitter.batchLength + text.size()] = unit;
+        emitter.batchLength += text.size() + 1;
         return;
     }
-    WriteChunk(emitter, text, color, bold);
+    Chunk chunk;
+    chunk << text << WStringView(&unit, 1);
+    WriteChunk(emitter, chunk.View(), color, bold);
 }
 inline void WriteMarkup(Emitter& emitter, WStringView text) { WriteContent(emitter, text, kMarkupColor, false); }
+// WriteEscapedToBatch for text too long for the batch's room.
+void WriteEscapedInSlices(Emitter& emitter, WStringView text, TabStops* stops);
 // For a sink that keeps only the text: escapes a slice of the code text
 // straight into the batch, with no buffer of its own and no sizing pass.
-void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops);
+// Mostly it fits the room left as it is (even were every character
+// replaced): one call, no slicing.
+inline void WriteEscapedToBatch(Emitter& emitter, WStringView text, TabStops* stops) {
+    if (uint64_t{text.size()} * emitter.escapes->LongestReplacement() >= Emitter::kBatchLength - emitter.batchLength)
+        return WriteEscapedInSlices(emitter, text, stops);
+    // EscapeHtml ends the text with a NUL, which the room holds.
+    emitter.batchLength +=
+        EscapeHtml(*emitter.escapes, text, text.data()[-1], emitter.batch + emitter.batchLength, stops);
+}
 // The open span colour becomes empty without writing anything.
 inline void ForgetOpenSpan(Emitter& emitter) { emitter.openSpan = -1; }
 inline bool SpanIsOpen(const Emitter& emitter) { return emitter.openSpan >= 0; }

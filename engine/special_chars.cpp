@@ -8,6 +8,7 @@
 #include "base/memory.h"
 #include "config/profile.h"
 #include "engine/char_class.h"
+#include "engine/emitter.h"
 
 static constexpr WStringView kNbsp = u"&nbsp;";
 static constexpr WStringView kTwoNbsp = u"&nbsp;&nbsp;";
@@ -138,11 +139,27 @@ uint64_t EscapedSize(const EscapeTable& table, WStringView s) {
     return 2 * units;
 }
 
+// The replacement of the unit at p, a tab running to its stop.
+static char16_t* WriteReplacement(EscapeTable::Replacement r, const char16_t* p, char16_t* out, TabStops* stops) {
+    if (*p == u'\t' && stops) {
+        const WStringView stop = stops->Markup(p);
+        r = {stop.data(), static_cast<int32_t>(stop.size())};
+    }
+    // Replacements are a few units long: copies of fixed size beat a call.
+    const size_t length = static_cast<size_t>(std::max(r.length, 0));
+    if (length <= Emitter::kInlineLength)
+        CopyUnits(out, r.text, length);
+    else
+        std::copy(r.text, r.text + length, out);
+    return out + length;
+}
+
 // Writes the escaped form of the unit at p, `previous` standing before it.
-static char16_t* EscapeUnit(const EscapeTable& table, const char16_t* p, char16_t previous, char16_t* out,
-                            TabStops* stops) {
+// Most units stay as they are, which is decided here, inline.
+static inline char16_t* EscapeUnit(const EscapeTable& table, const char16_t* p, char16_t previous, char16_t* out,
+                                   TabStops* stops) {
     const char16_t c = *p;
-    EscapeTable::Replacement r = table.Find(c);
+    const EscapeTable::Replacement r = table.Find(c);
     // Computed rather than branched on: blanks are frequent in comments, and
     // most of them follow a word and stay blanks.
     const bool blankStays = (c == u' ') & !IsWideSpace(previous);
@@ -150,13 +167,7 @@ static char16_t* EscapeUnit(const EscapeTable& table, const char16_t* p, char16_
         *out = c;
         return out + 1;
     }
-    if (c == u'\t' && stops) {
-        const WStringView stop = stops->Markup(p);
-        r = {stop.data(), static_cast<int32_t>(stop.size())};
-    }
-    // Replacements are a few units long: a loop beats a call.
-    for (int32_t i = 0; i < r.length; ++i) out[i] = r.text[i];
-    return out + r.length;
+    return WriteReplacement(r, p, out, stops);
 }
 
 #if defined(__SSE2__)
@@ -168,14 +179,22 @@ namespace {
 class EightUnitScan {
 public:
     explicit EightUnitScan(const EscapeTable& table)
-        : replaced_(table.FewReplaced()), blankRow_(table.ReplacesBlank()), wideRows_(table.HasWideRows()) {}
+        : blankRow_(table.ReplacesBlank()), wideRows_(table.HasWideRows()) {
+        // Held as values, which stay in registers: loads through the table
+        // would be repeated after every store of the output.
+        for (int i = 0; i < 8; ++i)
+            replaced_[i] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(table.FewReplaced()[i]));
+    }
     // Two mask bits per unit of at[0, 8) that needs a look; at[-1] is read.
     int NeedsLook(const char16_t* at) const {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
         const __m128i zero = _mm_setzero_si128(), highBits = _mm_set1_epi16(static_cast<short>(0xFF80));
-        __m128i look = zero;
-        for (int i = 0; i < 8; ++i)
-            look = _mm_or_si128(look, _mm_cmpeq_epi16(units, _mm_loadu_si128(reinterpret_cast<const __m128i*>(replaced_[i]))));
+        // Written out: the compiler keeps a loop here, with a branch per row.
+        const auto is = [units](__m128i replaced) { return _mm_cmpeq_epi16(units, replaced); };
+        __m128i look = _mm_or_si128(_mm_or_si128(_mm_or_si128(is(replaced_[0]), is(replaced_[1])),
+                                                 _mm_or_si128(is(replaced_[2]), is(replaced_[3]))),
+                                    _mm_or_si128(_mm_or_si128(is(replaced_[4]), is(replaced_[5])),
+                                                 _mm_or_si128(is(replaced_[6]), is(replaced_[7]))));
         if (wideRows_)
             look = _mm_or_si128(look, _mm_andnot_si128(_mm_cmpeq_epi16(_mm_and_si128(units, highBits), zero),
                                                        _mm_set1_epi16(-1)));
@@ -194,7 +213,7 @@ public:
     }
 
 private:
-    const EscapeTable::EightUnits* replaced_;
+    __m128i replaced_[8];
     bool blankRow_;
     bool wideRows_;
 };

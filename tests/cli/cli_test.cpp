@@ -20,6 +20,21 @@ TEST(Utf8Output, SurrogatePairsMayBeSplitAcrossChunks) {
     EXPECT_EQ(sink.Finish(), "\xF0\x9F\x98\x80" "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
 }
 
+// ASCII is narrowed many units at a time: a character beyond it is encoded
+// wherever it stands in a long run.
+TEST(Utf8Output, CharactersBeyondAsciiAnywhereInLongRuns) {
+    for (const char16_t* wide : {u"\u00E9", u"\u4E2D", u"\U0001F600"}) {
+        for (size_t at = 0; at <= 70; ++at) {
+            WString text(70, u'a');
+            for (size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(u'a' + i % 26);
+            text.insert(at, wide);
+            Utf8Sink sink;
+            sink.Append(text.data(), text.size(), 0, false);
+            EXPECT_EQ(sink.Finish(), WideToUtf8(text)) << at;
+        }
+    }
+}
+
 class Cli : public CliRunner {};
 
 TEST_F(Cli, ConvertsStandardInputWithTheDefaultLanguageAndSaysSo) {

@@ -167,7 +167,7 @@ TEST(CodeTable, ScanBufferFailureWritesNothing) {
     RecordingSink sink;
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
-    const std::u16string text = u"\0int a;\r\n";
+    const std::u16string text = u'\0' + std::u16string(u"int a;\r\n");
     EXPECT_FALSE(WriteCodeTable(emitter, u"2px", true, language.Info(), text.c_str() + 1, 1, 1));
     EXPECT_TRUE(sink.chunks.empty());
 }

@@ -82,6 +82,17 @@ TEST_F(Convert, LineCountsAgreeWithALineByLineCount) {
     }
 }
 
+// Breaks are counted in 16-bit lanes: a text of nothing but breaks, long
+// enough to fill every lane many times over, is counted in full.
+TEST_F(Convert, LineCountsOfLongTextsOfBreaksAreWhole) {
+    for (const char16_t* lineEnd : {u"\n", u"\r", u"\r\n"}) {
+        std::u16string code;
+        for (int i = 0; i < 1500000; ++i) code += lineEnd;
+        code += u'x';
+        EXPECT_EQ(CodeLineCount(code), 1500001) << ::testing::PrintToString(lineEnd);
+    }
+}
+
 TEST_F(Convert, ALoneCarriageReturnLosesNoText) {
     ASSERT_EQ(Run(u"a\rb", true), ConvertResult::Converted);
     EXPECT_NE(Html().find(">\r\n1<br/>2\r\n</td>"), std::string::npos);

@@ -105,6 +105,18 @@ TEST(SpecialChars, ItemsWithoutReplacementKeepTheirCharacter) {
     EXPECT_EQ(t.table->rows[0].length, 1);
 }
 
+// Replacements are copied in pieces of fixed size: each is written whole at
+// every length a row can hold.
+TEST(SpecialChars, ReplacementsOfEveryLengthAreWrittenWhole) {
+    for (size_t length = 1; length <= 45; ++length) {
+        WString replacement;
+        for (size_t i = 0; i < length; ++i) replacement += static_cast<char16_t>(u'A' + i % 26);
+        const WString item = u"x," + replacement;
+        Table t({item.c_str()});
+        EXPECT_EQ(Escape(EscapeTable(t.table, 2), u"axbx"), u"a" + replacement + u"b" + replacement) << length;
+    }
+}
+
 TEST(SpecialChars, LongReplacementsAreCut) {
     const WString value = u"x," + WString(60, u'r');
     Table t({value.c_str()});
