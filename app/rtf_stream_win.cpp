@@ -1,0 +1,46 @@
+#include "app/rtf_stream_win.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The document's parts handed out in the pieces the pane asks for.
+struct DocumentReader {
+    std::string_view parts[3];
+    int part;
+    size_t offset;
+    size_t delivered;
+    size_t total;
+};
+
+DWORD CALLBACK ReadDocument(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG* written) {
+    auto& reader = *reinterpret_cast<DocumentReader*>(cookie);
+    LONG count = 0;
+    while (count < room && reader.part < 3) {
+        const std::string_view part = reader.parts[reader.part];
+        const size_t take = std::min(part.size() - reader.offset, static_cast<size_t>(room - count));
+        std::memcpy(buffer + count, part.data() + reader.offset, take);
+        count += static_cast<LONG>(take);
+        reader.offset += take;
+        if (reader.offset == part.size()) {
+            ++reader.part;
+            reader.offset = 0;
+        }
+    }
+    reader.delivered += count;
+    *written = count;
+    return 0;
+}
+
+}  // namespace
+
+bool StreamRtfIntoPane(HWND pane, const RtfSink::Document& document) {
+    DocumentReader reader = {{document.header, document.body, document.closing}, 0, 0, 0,
+                             document.header.size() + document.body.size() + document.closing.size()};
+    EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&reader), 0, ReadDocument};
+    SendMessageW(pane, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    return stream.dwError == 0 && reader.delivered == reader.total;
+}
