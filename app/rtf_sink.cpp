@@ -90,18 +90,21 @@ void RtfSink::Append(const char16_t* text, size_t length, ColorRef color, bool b
     const char16_t* const end = text + length;
     for (const char16_t* p = text; p < end; ++p) {
         const char16_t c = *p;
+        endsWithBreak_ = false;
         if (c >= 0x20 && c < 0x7F) {
             if (c == u'\\' || c == u'{' || c == u'}') body_[size_++] = '\\';
             body_[size_++] = static_cast<char>(c);
+        } else if (c == u'\r' && p + 2 < end && p[1] == u'\r' && p[2] == u'\n') {
+            // The soft line break of EM_FMTLINES: an inserted CR CR LF
+            // becomes a blank in the pane, not a paragraph.
+            body_[size_++] = ' ';
+            p += 2;
         } else if (c == u'\r' || c == u'\n') {
-            // The pane makes one paragraph break of CR LF, CR CR LF, a lone
-            // CR or a lone LF, as each chunk is inserted on its own.
-            if (c == u'\r' && p + 1 < end && p[1] == u'\n') {
-                ++p;
-            } else if (c == u'\r' && p + 2 < end && p[1] == u'\r' && p[2] == u'\n') {
-                p += 2;
-            }
+            // One paragraph for CR LF, a lone CR or a lone LF, as an insertion
+            // of the chunk on its own would make.
+            if (c == u'\r' && p + 1 < end && p[1] == u'\n') ++p;
             Put("\\par "sv);
+            endsWithBreak_ = true;
         } else if (c == u'\t') {
             Put("\\tab "sv);
         } else {
@@ -132,5 +135,6 @@ RtfSink::Document RtfSink::Finish() {
     }
     *out++ = '}';
     headerSize_ = out - header_;
-    return {std::string_view(header_, headerSize_), std::string_view(body_ ? body_ : "", size_), "}"sv};
+    return {std::string_view(header_, headerSize_), std::string_view(body_ ? body_ : "", size_), "}"sv,
+            endsWithBreak_};
 }

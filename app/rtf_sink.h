@@ -23,6 +23,7 @@ public:
     // the closing brace. Empty when growth failed (Failed()).
     struct Document {
         std::string_view header, body, closing;
+        bool endsWithBreak;  // the text's last unit is a paragraph break
     };
     Document Finish();
     bool Failed() const { return failed_; }
@@ -48,4 +49,5 @@ private:
 
     int runColor_ = 0;  // the table index of the open run, 0 before any
     bool runBold_ = false;
+    bool endsWithBreak_ = false;
 };

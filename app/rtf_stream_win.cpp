@@ -9,7 +9,7 @@ namespace {
 
 // The document's parts handed out in the pieces the pane asks for.
 struct DocumentReader {
-    std::string_view parts[3];
+    std::string_view parts[4];
     int part;
     size_t offset;
     size_t delivered;
@@ -19,7 +19,7 @@ struct DocumentReader {
 DWORD CALLBACK ReadDocument(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG* written) {
     auto& reader = *reinterpret_cast<DocumentReader*>(cookie);
     LONG count = 0;
-    while (count < room && reader.part < 3) {
+    while (count < room && reader.part < 4) {
         const std::string_view part = reader.parts[reader.part];
         const size_t take = std::min(part.size() - reader.offset, static_cast<size_t>(room - count));
         std::memcpy(buffer + count, part.data() + reader.offset, take);
@@ -38,8 +38,12 @@ DWORD CALLBACK ReadDocument(DWORD_PTR cookie, LPBYTE buffer, LONG room, LONG* wr
 }  // namespace
 
 bool StreamRtfIntoPane(HWND pane, const RtfSink::Document& document) {
-    DocumentReader reader = {{document.header, document.body, document.closing}, 0, 0, 0,
-                             document.header.size() + document.body.size() + document.closing.size()};
+    // A stream that replaces the whole content drops its last paragraph
+    // break, which the pane's own final mark stands for; a text that ends in
+    // a break (as the HTML does) needs one more to keep it.
+    const std::string_view keepBreak = document.endsWithBreak ? "\\par " : "";
+    DocumentReader reader = {{document.header, document.body, keepBreak, document.closing}, 0, 0, 0, 0};
+    for (std::string_view part : reader.parts) reader.total += part.size();
     EDITSTREAM stream = {reinterpret_cast<DWORD_PTR>(&reader), 0, ReadDocument};
     SendMessageW(pane, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
     return stream.dwError == 0 && reader.delivered == reader.total;

@@ -42,16 +42,21 @@ TEST(RtfSink, TextIsEscapedAndLineBreaksBecomeParagraphsAsThePaneMakesThem) {
     const std::string body(sink.Finish().body);
     EXPECT_EQ(body,
               "\\cf1\\b0 a\\\\b\\{c\\}\\tab d"
-              "1\\par 2\\par 3\\par 4\\par 5"
+              "1\\par 2\\par 3\\par 4 5"
               "\\u20013?\\u233?\\u-1?\\u-10179?\\u-8704?\\u1?\\u127?");
 }
 
-TEST(RtfSink, AChunkOfCrThenOneOfLfAreTwoBreaks) {
+TEST(RtfSink, AChunkOfCrThenOneOfLfAreTwoBreaksAndTheLastBreakIsKnown) {
     // Inserted one by one, the pane makes a break of each: the document must too.
     RtfSink sink;
     Add(sink, u"a\r", kGrey);
+    EXPECT_TRUE(sink.Finish().endsWithBreak);
     Add(sink, u"\nb", kGrey);
-    EXPECT_EQ(std::string(sink.Finish().body), "\\cf1\\b0 a\\par \\par b");
+    RtfSink::Document document = sink.Finish();
+    EXPECT_EQ(std::string(document.body), "\\cf1\\b0 a\\par \\par b");
+    EXPECT_FALSE(document.endsWithBreak);
+    Add(sink, u"\\par ", kGrey);  // looks like a break in the RTF, is none
+    EXPECT_FALSE(sink.Finish().endsWithBreak);
 }
 
 TEST(RtfSink, AHundredThousandRunsAreQuick) {
