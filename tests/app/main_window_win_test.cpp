@@ -324,10 +324,12 @@ TEST_F(PanePair, AwkwardCharactersComeOutAsTheirOwnInsertionsGiveThem) {
     ExpectSamePanes(Child(IDC_HTML_PANE), reference_);
 }
 
-// A loader that takes its time, as one reading slow definition files would:
-// after the delay it does what the real one does at its end.
+// A loader that takes its time, as one reading slow definition files would,
+// and then does what the real one does at its end: it sets the finished flag,
+// then posts its message through the param the window owns.
 struct SlowLoader {
     DWORD delay;
+    DWORD delayAfterFlag;
     LoaderThreadParam* param;
     std::atomic<bool> finished{false};
 };
@@ -336,6 +338,7 @@ DWORD WINAPI SlowLoaderThread(LPVOID argument) {
     auto& loader = *static_cast<SlowLoader*>(argument);
     Sleep(loader.delay);
     languagesLoaded.store(1, std::memory_order_release);
+    Sleep(loader.delayAfterFlag);
     PostMessageW(static_cast<HWND>(loader.param->mainWindow), loader.param->message, 0, 0);
     loader.finished = true;
     return 0;
@@ -354,7 +357,7 @@ HANDLE StartSlowLoader(HWND window, SlowLoader& loader) {
 TEST_F(MainWindow, ConvertWaitsForASlowLoaderAndItsLateMessageKeepsTheResult) {
     ASSERT_TRUE(window_.SelectLanguage(L"Python"));
     window_.SetCode(L"print('x')\r\n");
-    SlowLoader loader{300, nullptr};
+    SlowLoader loader{300, 0, nullptr};
     HANDLE watched = StartSlowLoader(window_.handle(), loader);
     window_.Convert();
     EXPECT_TRUE(loader.finished);
@@ -366,7 +369,7 @@ TEST_F(MainWindow, ConvertWaitsForASlowLoaderAndItsLateMessageKeepsTheResult) {
 
     // Without a Convert in between, the message closes the handle and says "就绪".
     SetWindowTextW(Child(IDC_STATUSBAR), L"");
-    SlowLoader quick{10, nullptr};
+    SlowLoader quick{10, 0, nullptr};
     watched = StartSlowLoader(window_.handle(), quick);
     WaitForSingleObject(watched, INFINITE);
     MainWindowUnderTest::Pump(50);
@@ -376,19 +379,21 @@ TEST_F(MainWindow, ConvertWaitsForASlowLoaderAndItsLateMessageKeepsTheResult) {
 }
 
 TEST(MainWindowTearDown, QuittingDuringASlowLoadWaitsForTheLoader) {
-    SlowLoader loader{400, nullptr};
-    HANDLE watched;
-    {
+    // Quitting while the loader reads files, and while it is between setting
+    // its flag and posting.
+    struct Delays { DWORD beforeFlag, afterFlag; };
+    for (Delays delays : {Delays{400, 0}, Delays{0, 400}}) {
+        SlowLoader loader{delays.beforeFlag, delays.afterFlag, nullptr};
         MainWindowUnderTest window(kWidth, kHeight);
         ASSERT_NE(window.handle(), nullptr);
-        watched = StartSlowLoader(window.handle(), loader);
+        HANDLE watched = StartSlowLoader(window.handle(), loader);
         SendMessageW(window.handle(), WM_COMMAND, IDM_EXIT, 0);
         // The loader reads its param, which the window owns, until its end.
-        EXPECT_EQ(WaitForSingleObject(watched, 0), WAIT_OBJECT_0);
-        EXPECT_TRUE(loader.finished);
+        EXPECT_EQ(WaitForSingleObject(watched, 0), WAIT_OBJECT_0) << delays.afterFlag;
+        EXPECT_TRUE(loader.finished) << delays.afterFlag;
         EXPECT_FALSE(IsWindow(window.handle()));
+        CloseHandle(watched);
     }
-    CloseHandle(watched);
 }
 
 }  // namespace
