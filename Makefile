@@ -9,7 +9,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 
 .PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
-        test-wine dist run fuzz-build fuzz fuzz-smoke bench bench-gui corpus clean
+        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui corpus clean
 
 all: build
 
@@ -65,6 +65,10 @@ dist: windows
 
 run: setup
 	@bash tools/run-lumatype.sh build/lumatype.png
+
+# Redraws the icon, cursor and bitmaps under resources/ (they are committed).
+artwork:
+	python3 tools/make_artwork.py resources
 
 fuzz-build: setup
 	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMATYPE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null

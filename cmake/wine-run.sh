@@ -29,13 +29,15 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG="${LUMATYPE_WINE_LANG:-zh_CN.UTF-8}"
 mkdir -p "$(dirname "$WINEPREFIX")"
-# Serialise prefix creation: ctest may start several programs at once.
-# Unmanaged windows: Wine draws their frames itself and does not wait for a
-# window manager (Xvfb has none) each time a top-level window appears.
+# Serialise prefix set-up: ctest may start several programs at once. The
+# stamp holds the checksum of the set-up script, so a prefix made by an older
+# one is brought up to date on its next use.
+setup=$(dirname "$0")/wine-prefix.sh
+stamp=$WINEPREFIX/lumatype-setup.stamp
 ( flock 9
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-      "$loader" wineboot -i >/dev/null 2>&1 || true
-      "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+  want=$(cksum <"$setup")
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ "$(cat "$stamp" 2>/dev/null)" != "$want" ]; then
+      sh "$setup" "$loader" </dev/null && echo "$want" >"$stamp"
   fi ) 9>"$WINEPREFIX.lock"
 # Wine's background processes (wineserver, services, explorer) outlive the
 # program; started from here they would inherit our stdout and keep ctest

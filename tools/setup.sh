@@ -2,7 +2,7 @@
 # Installs what the build and the tests need; quick when all is present.
 set -euo pipefail
 pkgs=(cmake make g++ g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth xdotool
-      imagemagick googletest libgtest-dev clang libclang-rt-14-dev fonts-wqy-zenhei
+      imagemagick googletest libgtest-dev clang libclang-rt-14-dev fonts-wqy-zenhei fonts-wine
       binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 util-linux locales)
 missing=()
 for p in "${pkgs[@]}"; do
