@@ -9,7 +9,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 
 .PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
-        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench corpus clean
+        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui corpus clean
 
 all: build
 
@@ -82,6 +82,10 @@ fuzz-smoke: fuzz-build
 
 bench: setup native
 	@bash bench/run.sh $(NATIVE)
+
+# Convert through the real main window under Wine (the shipped i686 build).
+bench-gui: win32
+	@bash tools/with-display.sh bash bench/gui.sh $(WIN32)
 
 # The round trip over every header, Python library module, CMake module and
 # shell script this host has, read in place (make test checks a sample).

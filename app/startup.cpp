@@ -16,8 +16,16 @@ void LoadConfiguration(AppSettings& settings, ColorTheme& activeTheme, LanguageC
     settings.activeTheme = &activeTheme;
 }
 
-void ReleaseConfiguration(AppSettings& settings) {
+bool ReleaseConfiguration(AppSettings& settings) {
+    // The loader still reads its param (owned by the caller) after it has
+    // set the finished flag, while it posts its message: wait for the thread
+    // itself, not the flag, before the caller frees the param.
+    if (loaderThread) {
+        if (!AwaitLanguageLoaderExit()) return false;
+        CloseLanguageLoader();
+    }
     ReleaseLanguages();
     FreeSpecialChars(settings.specialChars);
     settings.specialChars = nullptr;
+    return true;
 }

@@ -10,5 +10,7 @@
 void LoadConfiguration(AppSettings& settings, ColorTheme& activeTheme, LanguageCombo& combo,
                        LoaderThreadParam* loaderParam);
 
-// Releases what LoadConfiguration created (waits for the loader first).
-void ReleaseConfiguration(AppSettings& settings);
+// Releases what LoadConfiguration created, after the loader thread has
+// ended. False, releasing nothing, when the thread could not be waited for:
+// the loader's param must then outlive the call.
+bool ReleaseConfiguration(AppSettings& settings);

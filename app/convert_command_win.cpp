@@ -1,0 +1,97 @@
+#include "app/convert_command_win.h"
+
+#include "app/main_window_state_win.h"
+#include "app/rtf_stream_win.h"
+#include "app/status_texts.h"
+#include "base/memory.h"
+#include "engine/convert.h"
+
+namespace {
+
+constexpr int kStartLineTextBuffer = 512;
+
+void ShowError(HWND mainWindow, const char16_t* text) {
+    MessageBoxW(mainWindow, reinterpret_cast<const wchar_t*>(text), L"Lumatype", MB_ICONERROR);
+}
+
+void SetStatus(const MainWindowState& state, const char16_t* text) {
+    SetWindowTextW(state.children[kStatusBar], reinterpret_cast<const wchar_t*>(text));
+}
+
+const LanguageInfo* SelectedLanguage(const MainWindowState& state) {
+    HWND combo = state.children[kLanguageCombo];
+    const LRESULT selection = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    if (selection < 0 || !languageTable) return nullptr;
+    const LRESULT index = SendMessageW(combo, CB_GETITEMDATA, selection, 0);
+    if (index < 0 || index >= languageTable->count) return nullptr;
+    return &languageTable->records[index];
+}
+
+// The language records are complete once the loader thread has ended. The
+// handle is closed here even when the loader has already finished, so its
+// message, arriving later, leaves this conversion's status alone.
+bool LoaderDone() {
+    if (!loaderThread) return true;
+    if (!AwaitLanguageLoaderExit()) return false;
+    CloseLanguageLoader();
+    return true;
+}
+
+// The pane's text between two NULs, as the scanner reads it; the caller
+// frees the block with MEM_Free.
+char16_t* ReadCodePane(HWND pane, LRESULT length, size_t& read) {
+    const uint64_t bytes = 2 * static_cast<uint64_t>(length) + 4;
+    auto* buffer = bytes > UINT32_MAX ? nullptr : static_cast<char16_t*>(MEM_Alloc(static_cast<uint32_t>(bytes)));
+    if (!buffer) return nullptr;
+    buffer[0] = 0;
+    read = static_cast<size_t>(
+        SendMessageW(pane, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(buffer + 1)));
+    buffer[1 + read] = 0;
+    return buffer;
+}
+
+}  // namespace
+
+int ConvertCommand(HWND mainWindow) {
+    const MainWindowState* state = MainStateOf(mainWindow);
+    if (!state) return 0;
+    const LanguageInfo* language = SelectedLanguage(*state);
+    HWND codePane = state->children[kCodePane];
+    const LRESULT length = SendMessageW(codePane, WM_GETTEXTLENGTH, 0, 0);
+    if (!language || length <= 0) return 0;
+    if (!LoaderDone()) {
+        ShowError(mainWindow, kLoaderFailedMessage);
+        return 0;
+    }
+    size_t read = 0;
+    char16_t* code = ReadCodePane(codePane, length, read);
+    if (!code) {
+        ShowError(mainWindow, kTextBufferFailedMessage);
+        return 0;
+    }
+    SetStatus(*state, kConvertingStatus);
+    const bool showLineNumbers = SendMessageW(state->children[kLineNumbersBox], BM_GETCHECK, 0, 0) == BST_CHECKED;
+    char16_t startLine[kStartLineTextBuffer];
+    const int startLineLength = GetWindowTextW(state->children[kStartLineEdit], reinterpret_cast<wchar_t*>(startLine),
+                                               kStartLineTextBuffer);
+
+    // The HTML is about three times the code; reserving for it saves regrowth.
+    RtfSink sink(3 * read);
+    const ConvertResult result = ConvertPaddedCode(state->settings, state->activeTheme, language, {code + 1, read},
+                                                   showLineNumbers, WStringView(startLine, startLineLength), sink);
+    MEM_Free(code);
+    if (result == ConvertResult::NothingToDo) return 0;
+    if (result == ConvertResult::TextBufferFailed) {
+        ShowError(mainWindow, kTextBufferFailedMessage);
+        return 0;
+    }
+    // What was produced goes into the pane, also the part of a failed table.
+    const bool shown = StreamRtfIntoPane(state->children[kHtmlPane], sink.Finish());
+    if (result == ConvertResult::TableFailed || !shown) {
+        SetStatus(*state, kTableFailedMessage);
+        ShowError(mainWindow, kTableFailedMessage);
+        return 0;
+    }
+    SetStatus(*state, kConvertedStatus);
+    return 1;
+}

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "app/rtf_sink.h"
+
+namespace {
+
+constexpr ColorRef kGrey = MakeRgb(128, 128, 128), kBlue = MakeRgb(0, 0, 255), kBlack = 0;
+
+void Add(RtfSink& sink, std::u16string_view text, ColorRef color, bool bold = false) {
+    sink.Append(text.data(), text.size(), color, bold);
+}
+
+std::string Whole(RtfSink& sink) {
+    const RtfSink::Document document = sink.Finish();
+    return std::string(document.header) + std::string(document.body) + std::string(document.closing);
+}
+
+TEST(RtfSink, ColourTableInOrderOfFirstUseAndRunsOnlyWhereTheFormatChanges) {
+    RtfSink sink;
+    Add(sink, u"<td>", kGrey);
+    Add(sink, u"</td>", kGrey);   // same format: joins the run
+    Add(sink, u"int", kBlue, true);
+    Add(sink, u"x", kBlue, false);  // only the weight changes
+    Add(sink, u"", kBlack);         // empty: no run
+    Add(sink, u";", kBlack);
+    Add(sink, u"<br/>", kGrey);
+    EXPECT_EQ(Whole(sink),
+              "{\\rtf1\\ansi\\uc1{\\colortbl ;\\red128\\green128\\blue128;\\red0\\green0\\blue255;"
+              "\\red0\\green0\\blue0;}"
+              "\\cf1\\b0 <td></td>\\cf2\\b int\\b0 x\\cf3 ;\\cf1 <br/>}");
+}
+
+TEST(RtfSink, TextIsEscapedAndLineBreaksBecomeParagraphsAsThePaneMakesThem) {
+    RtfSink sink;
+    Add(sink, u"a\\b{c}\td", kGrey);
+    Add(sink, u"1\r\n2\r3\n4\r\r\n5", kGrey);
+    // The units above U+7FFF are negative 16-bit numbers; a pair stays two units.
+    Add(sink, u"中\u00e9\uffff\U0001F600\u0001\u007f", kGrey);
+    const std::string body(sink.Finish().body);
+    EXPECT_EQ(body,
+              "\\cf1\\b0 a\\\\b\\{c\\}\\tab d"
+              "1\\par 2\\par 3\\par 4 5"
+              "\\u20013?\\u233?\\u-1?\\u-10179?\\u-8704?\\u1?\\u127?");
+}
+
+TEST(RtfSink, AChunkOfCrThenOneOfLfAreTwoBreaksAndTheLastBreakIsKnown) {
+    // Inserted one by one, the pane makes a break of each: the document must too.
+    RtfSink sink;
+    Add(sink, u"a\r", kGrey);
+    EXPECT_TRUE(sink.Finish().endsWithBreak);
+    Add(sink, u"\nb", kGrey);
+    RtfSink::Document document = sink.Finish();
+    EXPECT_EQ(std::string(document.body), "\\cf1\\b0 a\\par \\par b");
+    EXPECT_FALSE(document.endsWithBreak);
+    Add(sink, u"\\par ", kGrey);  // looks like a break in the RTF, is none
+    EXPECT_FALSE(sink.Finish().endsWithBreak);
+}
+
+TEST(RtfSink, AHundredThousandRunsAreQuick) {
+    RtfSink sink;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100000; ++i) {
+        Add(sink, u"<span style=\"color:#0000FF\">", kGrey);
+        Add(sink, u"return", kBlue, i % 2);
+        Add(sink, u"</span>&nbsp;", kGrey);
+    }
+    const RtfSink::Document document = sink.Finish();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_FALSE(sink.Failed());
+    EXPECT_GT(document.body.size(), 100000u * 40);
+    EXPECT_LT(seconds, 0.5);
+}
+
+}  // namespace
