@@ -82,7 +82,7 @@ Outcome Converter::Convert(const Source& source, const CliLanguage* language, co
     if (!CliConfig::Parse(*language))
         reporter_.Line(source.name, "cannot read the definition of " + WideToUtf8(language->info->name) +
                                         "; converted without its rules");
-    return Write(source, *language, code, destination) ? Outcome::Converted : Outcome::Failed;
+    return Write(source, *language, *decoded.text, destination) ? Outcome::Converted : Outcome::Failed;
 }
 
 void Converter::ReportDecoding(const Source& source, const DecodedText& decoded) {
@@ -118,7 +118,7 @@ const CliLanguage* Converter::ChooseLanguage(const Source& source, WStringView c
     return fallback;
 }
 
-bool Converter::Write(const Source& source, const CliLanguage& language, WStringView code,
+bool Converter::Write(const Source& source, const CliLanguage& language, const CodeText& code,
                       const Destination& destination) {
     std::string error;
     std::unique_ptr<OutputFile> file;
@@ -137,7 +137,8 @@ bool Converter::Write(const Source& source, const CliLanguage& language, WString
     }
     errno = 0;
     const ConvertResult result = ConvertPaddedCode(setup_.config->Settings(), setup_.theme, language.info,
-                                                   {code.data(), code.size()}, setup_.lineNumbers, setup_.startLine,
+                                                   {code.View().data(), code.View().size(), code.Lines()},
+                                                   setup_.lineNumbers, setup_.startLine,
                                                    sink);
     if (setup_.fullPage) sink.Append(kPageTail, WideLength(kPageTail), 0, false);
     sink.Finish();

@@ -60,7 +60,7 @@ public:
 private:
     const CliLanguage* ChooseLanguage(const Source& source, WStringView code);
     void ReportDecoding(const Source& source, const DecodedText& decoded);
-    bool Write(const Source& source, const CliLanguage& language, WStringView code, const Destination& destination);
+    bool Write(const Source& source, const CliLanguage& language, const CodeText& code, const Destination& destination);
 
     const ConversionSetup& setup_;
     Reporter& reporter_;

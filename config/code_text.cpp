@@ -46,10 +46,16 @@ public:
     }
     void Finish(DecodedText& result) {
         *out_ = 0;
-        const size_t size = static_cast<size_t>(out_ - memory_.get() - 1);
+        const char16_t* const text = memory_.get() + 1;
+        const size_t size = static_cast<size_t>(out_ - text);
+        // Every line end was written as CR LF: those that end the text start
+        // no line.
+        size_t lineEnds = lineEnds_, end = size;
+        for (; end >= 2 && text[end - 1] == u'\n' && text[end - 2] == u'\r'; end -= 2) --lineEnds;
+        const int32_t lines = end ? static_cast<int32_t>(std::min<size_t>(lineEnds + 1, INT32_MAX)) : 0;
         result.nulCount = nulCount_;
         result.firstNulLine = firstNulLine_;
-        result.text.emplace(std::move(memory_), size);
+        result.text.emplace(std::move(memory_), size, lines);
     }
 
 private:

@@ -29,12 +29,16 @@ const char* EncodingName(TextEncoding encoding);
 // before and after it as the scanner reads code.
 class CodeText {
 public:
-    CodeText(TextMemory padded, size_t size) : padded_(std::move(padded)), size_(size) {}
+    CodeText(TextMemory padded, size_t size, int32_t lines) : padded_(std::move(padded)), size_(size), lines_(lines) {}
     WStringView View() const { return WStringView(padded_.get() + 1, size_); }
+    // Lines up to the last non-empty one, counted while decoding so that the
+    // conversion need not read the whole text once more to count them.
+    int32_t Lines() const { return lines_; }
 
 private:
     TextMemory padded_;
     size_t size_;
+    int32_t lines_;
 };
 
 struct DecodedText {

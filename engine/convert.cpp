@@ -168,7 +168,8 @@ ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, 
 
 ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                                 PaddedCode code, bool showLineNumbers, WStringView startLineText, OutputSink& sink) {
-    const CodeExtent extent = MeasureCode(WStringView(code.text, code.length));
+    const CodeExtent extent =
+        code.lines >= 0 ? CodeExtent{code.length, code.lines} : MeasureCode(WStringView(code.text, code.length));
     if (!language || extent.length == 0) return ConvertResult::NothingToDo;
     // The same limit as for the pane's text, which must fit one allocation.
     if (2 * static_cast<uint64_t>(extent.length) + 4 > UINT32_MAX) return ConvertResult::TextBufferFailed;

@@ -35,6 +35,9 @@ ConvertResult ConvertCode(const AppSettings& settings, const ColorTheme& theme, 
 struct PaddedCode {
     const char16_t* text;
     size_t length;
+    // The line count when the caller knows it, for text that holds no NUL
+    // before `length` (decoded text); negative: counted here.
+    int32_t lines = -1;
 };
 ConvertResult ConvertPaddedCode(const AppSettings& settings, const ColorTheme& theme, const LanguageInfo* language,
                                 PaddedCode code, bool showLineNumbers, WStringView startLineText, OutputSink& sink);
