@@ -14,6 +14,7 @@
 #include "app/main_window_state_win.h"
 #include "app/pane_commands_win.h"
 #include "app/startup.h"
+#include "app/theme_viewer_win.h"
 #include "base/memory.h"
 #include "base/module_path.h"
 #include "controls/tessella.h"
@@ -248,6 +249,9 @@ bool OnCommand(HWND window, const MainWindowState& state, int command) {
         return true;
     case IDM_PASTE_CODE:
         PasteCode(window, Child(state, kCodePane));
+        return true;
+    case IDM_VIEW_THEME:
+        ShowThemeViewer(window, state.activeTheme);
         return true;
     }
     return false;

@@ -47,3 +47,10 @@
 #define IDD_THEME_VIEWER 134
 #define IDD_TABLE 135
 #define IDD_OPTIONS 137
+
+// Theme viewer dialog
+#define IDC_THEME_VIEWER_HTML 1002
+#define IDC_THEME_VIEWER_RGB 1003
+#define IDC_THEME_VIEWER_ROLES 1004
+#define IDC_THEME_VIEWER_SWATCH 1005  // owner-drawn: the colour and the role's name written in it
+#define IDC_THEME_VIEWER_NAME 1027    // "Theme Name" until the active theme's name replaces it
