@@ -257,6 +257,13 @@ bool OnCommand(HWND window, const MainWindowState& state, int command) {
     return false;
 }
 
+// The labels and the checkbox would paint the dialog colour, which is not
+// the window's (the class brush is the menu bar's): give them the window's.
+LRESULT OnColorStatic(HDC dc) {
+    SetBkColor(dc, GetSysColor(COLOR_MENUBAR));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_MENUBAR));
+}
+
 void OnLanguagesLoaded(const MainWindowState& state) {
     // A Convert that had to wait for the loader has closed the handle and
     // reported its own result, which "就绪" must not overwrite.
@@ -307,6 +314,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND:
         if (OnCommand(window, *state, LOWORD(wParam))) return 0;
         break;
+    case WM_CTLCOLORSTATIC:
+        return OnColorStatic(reinterpret_cast<HDC>(wParam));
     case WM_DROPFILES:
         LoadDroppedFile(window, reinterpret_cast<HDROP>(wParam), Child(*state, kCodePane),
                         Child(*state, kLanguageCombo), languageTable);
