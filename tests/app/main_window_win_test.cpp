@@ -222,6 +222,36 @@ TEST_F(MainWindow, ConvertOfEmptyCodeLeavesEverythingAsItWas) {
     EXPECT_EQ(window_.Text(IDC_HTML_PANE), ExpectedHtml(L"\r\n\r\n", true, L"1"));
 }
 
+// Convert fills a new pane and swaps it in: to the user and to the other
+// commands it must be the same pane in the same place.
+TEST_F(MainWindow, ConvertLeavesTheHtmlPaneInItsPlaceOrderAndFocus) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    HWND old = Child(IDC_HTML_PANE);
+    SetWindowTextW(old, L"previous");
+    SetFocus(old);
+    const HWND before = GetWindow(old, GW_HWNDPREV), after = GetWindow(old, GW_HWNDNEXT);
+    const RECT place = ClientRectOf(old);
+    // The scroll bars come and go with the text.
+    constexpr LONG kScrollBars = WS_HSCROLL | WS_VSCROLL;
+    const LONG style = GetWindowLongW(old, GWL_STYLE) & ~kScrollBars, exStyle = GetWindowLongW(old, GWL_EXSTYLE);
+    const LRESULT limit = SendMessageW(old, EM_GETLIMITTEXT, 0, 0);
+
+    window_.SetCode(L"int x;\r\n");
+    window_.Convert();
+    HWND pane = Child(IDC_HTML_PANE);
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_EQ(MainStateOf(window_.handle())->children[kHtmlPane], pane);
+    EXPECT_EQ(window_.Text(IDC_HTML_PANE), ExpectedHtml(L"int x;\r\n", true, L"1"));
+    EXPECT_EQ(GetWindow(pane, GW_HWNDPREV), before);
+    EXPECT_EQ(GetWindow(pane, GW_HWNDNEXT), after);
+    const RECT now = ClientRectOf(pane);
+    EXPECT_TRUE(EqualRect(&now, &place));
+    EXPECT_EQ(GetWindowLongW(pane, GWL_STYLE) & ~kScrollBars, style);
+    EXPECT_EQ(GetWindowLongW(pane, GWL_EXSTYLE), exStyle);
+    EXPECT_EQ(SendMessageW(pane, EM_GETLIMITTEXT, 0, 0), limit);
+    EXPECT_EQ(GetFocus(), pane);
+}
+
 // The pane's text, colour and weight unit by unit.
 struct PaneRun {
     std::wstring text;
