@@ -252,6 +252,30 @@ TEST_F(MainWindow, ConvertLeavesTheHtmlPaneInItsPlaceOrderAndFocus) {
     EXPECT_EQ(GetFocus(), pane);
 }
 
+// A scroll bar that appears or goes makes the rich-edit pane lay out all its
+// text again; kept, the pane's client area never changes with the text.
+TEST_F(MainWindow, HtmlPaneScrollBarsStayWhateverItHoldsWhileTheCodePaneTakesLetters) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    auto clientOf = [&] {
+        RECT r;
+        GetClientRect(Child(IDC_HTML_PANE), &r);
+        return r;
+    };
+    SetWindowTextW(Child(IDC_HTML_PANE), L"");
+    const RECT empty = clientOf();
+    std::wstring code;
+    for (int i = 0; i < 200; ++i) code += L"int a_fairly_long_name_for_a_variable_to_make_the_line_wide = 1;\r\n";
+    window_.SetCode(code);
+    window_.Convert();
+    const RECT full = clientOf();
+    EXPECT_TRUE(EqualRect(&empty, &full));
+
+    // For an edit control the same style bit means digits only.
+    window_.SetCode(L"");
+    SendMessageW(Child(IDC_CODE_PANE), WM_CHAR, L'a', 0);
+    EXPECT_EQ(window_.Text(IDC_CODE_PANE), L"a");
+}
+
 // The pane's text, colour and weight unit by unit.
 struct PaneRun {
     std::wstring text;
