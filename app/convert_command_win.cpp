@@ -1,6 +1,7 @@
 #include "app/convert_command_win.h"
 
 #include "app/main_window_state_win.h"
+#include "app/main_window_win.h"
 #include "app/rtf_stream_win.h"
 #include "app/status_texts.h"
 #include "base/memory.h"
@@ -86,7 +87,9 @@ int ConvertCommand(HWND mainWindow) {
         return 0;
     }
     // What was produced goes into the pane, also the part of a failed table.
-    const bool shown = StreamRtfIntoPane(state->children[kHtmlPane], sink.Finish());
+    HWND spare = CreateSpareHtmlPane(mainWindow);
+    const bool shown = StreamRtfIntoPane(spare ? spare : state->children[kHtmlPane], sink.Finish());
+    if (spare) SwapInHtmlPane(mainWindow, spare);
     if (result == ConvertResult::TableFailed || !shown) {
         SetStatus(*state, kTableFailedMessage);
         ShowError(mainWindow, kTableFailedMessage);

@@ -28,6 +28,11 @@ constexpr DWORD kPaneStyle = WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE
 // The rich-edit pane's own limit is 32,767 characters of typing; large HTML
 // must fit.
 constexpr LPARAM kHtmlPaneTextLimit = 0x7FFFFFFE;
+// The HTML pane keeps its scroll bars (greyed while the text fits): under
+// Wine each bar that comes or goes lays the whole text out again, which for
+// large HTML costs twice the stream-in that made it appear. The code pane
+// cannot take the flag: for an edit control the same bit is ES_NUMBER.
+constexpr DWORD kHtmlPaneStyle = kPaneStyle | ES_DISABLENOSCROLL;
 constexpr wchar_t kReadyStatus[] = L"就绪";
 
 struct ChildSpec {
@@ -48,7 +53,7 @@ constexpr ChildSpec kChildren[kMainChildCount] = {
     {L"Static", L"起始行号：", WS_VISIBLE | SS_CENTERIMAGE, 0},
     {L"Edit", L"1", WS_VISIBLE | ES_NUMBER, WS_EX_CLIENTEDGE},
     {L"Edit", L"", kPaneStyle, WS_EX_CLIENTEDGE},
-    {L"RichEdit20W", L"", kPaneStyle, 0},
+    {L"RichEdit20W", L"", kHtmlPaneStyle, 0},
     {L"" VBSLIDER_CLASS_A, L"VBSlider1", WS_VISIBLE, 0},
 };
 
@@ -101,20 +106,30 @@ void CreateUiObjects(MainWindowState& state) {
         static_cast<HCURSOR>(LoadImageW(state.instance, MAKEINTRESOURCEW(IDCUR_SPLITTER), IMAGE_CURSOR, 0, 0, 0));
 }
 
+// Child i at its place in the layout, in the program's font.
+HWND CreateChild(HWND window, const MainWindowState& state, int i, DWORD style) {
+    const ChildSpec& spec = kChildren[i];
+    const LayoutRect& r = state.layout.rects[i];
+    HWND child = CreateWindowExW(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_TABSTOP | style, r.left, r.top,
+                                 r.Width(), r.Height(), window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR + i)), state.instance, nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(state.uiFont), FALSE);
+    return child;
+}
+
+HWND CreateHtmlPane(HWND window, const MainWindowState& state, DWORD style) {
+    HWND pane = CreateChild(window, state, kHtmlPane, style);
+    SendMessageW(pane, EM_EXLIMITTEXT, 0, kHtmlPaneTextLimit);
+    return pane;
+}
+
 void CreateChildren(HWND window, MainWindowState& state) {
-    for (int i = 0; i < kMainChildCount; ++i) {
-        const ChildSpec& spec = kChildren[i];
-        const LayoutRect& r = state.layout.rects[i];
-        state.children[i] = CreateWindowExW(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_TABSTOP | spec.style,
-                                            r.left, r.top, r.Width(), r.Height(), window,
-                                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR + i)),
-                                            state.instance, nullptr);
-        SendMessageW(state.children[i], WM_SETFONT, reinterpret_cast<WPARAM>(state.uiFont), FALSE);
-    }
+    for (int i = 0; i < kMainChildCount; ++i)
+        state.children[i] = i == kHtmlPane ? CreateHtmlPane(window, state, kChildren[i].style)
+                                           : CreateChild(window, state, i, kChildren[i].style);
     // Without a limit an edit control takes about 30,000 characters and
     // silently drops the rest of a larger paste.
     SendMessageW(Child(state, kCodePane), EM_SETLIMITTEXT, 0, 0);
-    SendMessageW(Child(state, kHtmlPane), EM_EXLIMITTEXT, 0, kHtmlPaneTextLimit);
 }
 
 void BuildToolbar(MainWindowState& state) {
@@ -346,6 +361,23 @@ ATOM RegisterMainWindowClass(HINSTANCE instance, const wchar_t* className) {
     wc.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
     wc.lpszClassName = className;
     return RegisterClassExW(&wc);
+}
+
+HWND CreateSpareHtmlPane(HWND mainWindow) {
+    const MainWindowState* state = MainStateOf(mainWindow);
+    return state ? CreateHtmlPane(mainWindow, *state, kChildren[kHtmlPane].style & ~WS_VISIBLE) : nullptr;
+}
+
+void SwapInHtmlPane(HWND mainWindow, HWND spare) {
+    MainWindowState* state = MainStateOf(mainWindow);
+    if (!state) return;
+    HWND old = state->children[kHtmlPane];
+    const bool focused = GetFocus() == old;
+    // Right behind the old pane in the z-order, so the tab order stays.
+    SetWindowPos(spare, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    state->children[kHtmlPane] = spare;
+    if (focused) SetFocus(spare);
+    DestroyWindow(old);
 }
 
 HWND CreateMainWindow(HINSTANCE instance, const wchar_t* className, const wchar_t* title) {

@@ -222,6 +222,60 @@ TEST_F(MainWindow, ConvertOfEmptyCodeLeavesEverythingAsItWas) {
     EXPECT_EQ(window_.Text(IDC_HTML_PANE), ExpectedHtml(L"\r\n\r\n", true, L"1"));
 }
 
+// Convert fills a new pane and swaps it in: to the user and to the other
+// commands it must be the same pane in the same place.
+TEST_F(MainWindow, ConvertLeavesTheHtmlPaneInItsPlaceOrderAndFocus) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    HWND old = Child(IDC_HTML_PANE);
+    SetWindowTextW(old, L"previous");
+    SetFocus(old);
+    const HWND before = GetWindow(old, GW_HWNDPREV), after = GetWindow(old, GW_HWNDNEXT);
+    const RECT place = ClientRectOf(old);
+    // The scroll bars come and go with the text.
+    constexpr LONG kScrollBars = WS_HSCROLL | WS_VSCROLL;
+    const LONG style = GetWindowLongW(old, GWL_STYLE) & ~kScrollBars, exStyle = GetWindowLongW(old, GWL_EXSTYLE);
+    const LRESULT limit = SendMessageW(old, EM_GETLIMITTEXT, 0, 0);
+
+    window_.SetCode(L"int x;\r\n");
+    window_.Convert();
+    HWND pane = Child(IDC_HTML_PANE);
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_EQ(MainStateOf(window_.handle())->children[kHtmlPane], pane);
+    EXPECT_EQ(window_.Text(IDC_HTML_PANE), ExpectedHtml(L"int x;\r\n", true, L"1"));
+    EXPECT_EQ(GetWindow(pane, GW_HWNDPREV), before);
+    EXPECT_EQ(GetWindow(pane, GW_HWNDNEXT), after);
+    const RECT now = ClientRectOf(pane);
+    EXPECT_TRUE(EqualRect(&now, &place));
+    EXPECT_EQ(GetWindowLongW(pane, GWL_STYLE) & ~kScrollBars, style);
+    EXPECT_EQ(GetWindowLongW(pane, GWL_EXSTYLE), exStyle);
+    EXPECT_EQ(SendMessageW(pane, EM_GETLIMITTEXT, 0, 0), limit);
+    EXPECT_EQ(GetFocus(), pane);
+}
+
+// A scroll bar that appears or goes makes the rich-edit pane lay out all its
+// text again; kept, the pane's client area never changes with the text.
+TEST_F(MainWindow, HtmlPaneScrollBarsStayWhateverItHoldsWhileTheCodePaneTakesLetters) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    auto clientOf = [&] {
+        RECT r;
+        GetClientRect(Child(IDC_HTML_PANE), &r);
+        return r;
+    };
+    SetWindowTextW(Child(IDC_HTML_PANE), L"");
+    const RECT empty = clientOf();
+    std::wstring code;
+    for (int i = 0; i < 200; ++i) code += L"int a_fairly_long_name_for_a_variable_to_make_the_line_wide = 1;\r\n";
+    window_.SetCode(code);
+    window_.Convert();
+    const RECT full = clientOf();
+    EXPECT_TRUE(EqualRect(&empty, &full));
+
+    // For an edit control the same style bit means digits only.
+    window_.SetCode(L"");
+    SendMessageW(Child(IDC_CODE_PANE), WM_CHAR, L'a', 0);
+    EXPECT_EQ(window_.Text(IDC_CODE_PANE), L"a");
+}
+
 // The pane's text, colour and weight unit by unit.
 struct PaneRun {
     std::wstring text;
