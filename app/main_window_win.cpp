@@ -14,6 +14,7 @@
 #include "app/main_window_state_win.h"
 #include "app/pane_commands_win.h"
 #include "app/startup.h"
+#include "app/table_command_win.h"
 #include "base/memory.h"
 #include "base/module_path.h"
 #include "controls/tessella.h"
@@ -184,6 +185,7 @@ BOOL OnCreate(HWND window, const CREATESTRUCTW& create) {
     SendMessageW(Child(*state, kLineNumbersBox), BM_SETCHECK, BST_CHECKED, 0);
 
     state->loaderParam = LoaderThreadParam{0, window, WM_LANGUAGES_LOADED};
+    SetInitialTableOptions(tableOptions);
     ModulePath(state->settings.iniPath, u"Lumatype.ini");
     WindowLanguageCombo combo(Child(*state, kLanguageCombo));
     LoadConfiguration(state->settings, state->activeTheme, combo, &state->loaderParam);
@@ -248,6 +250,9 @@ bool OnCommand(HWND window, const MainWindowState& state, int command) {
         return true;
     case IDM_PASTE_CODE:
         PasteCode(window, Child(state, kCodePane));
+        return true;
+    case IDM_GENERATE_TABLE:
+        GenerateTableCommand(window);
         return true;
     }
     return false;
