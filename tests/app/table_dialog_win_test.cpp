@@ -90,6 +90,77 @@ protected:
     MainWindowUnderTest window_{800, 600};
 };
 
+INT_PTR CALLBACK IgnoreEverything(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST(TableDialogTemplate, EveryControlHasItsIdClassTextAndPlace) {
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TABLE), nullptr,
+                                     IgnoreEverything, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(TextOf(dialog), L"生成表格");
+    RECT size = {0, 0, 320, 205};
+    MapDialogRect(dialog, &size);
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+    const LONG style = GetWindowLongW(dialog, GWL_STYLE);
+    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU), WS_POPUP | WS_CAPTION | WS_SYSMENU);
+
+    struct Control { int id; const wchar_t* className; const wchar_t* text; LONG kind; RECT place; };
+    const LONG check = BS_AUTOCHECKBOX, list = CBS_DROPDOWNLIST, edit = -1;
+    const Control controls[] = {
+        {IDC_TABLE_CAPTION, L"Edit", L"", edit, {79, 7, 234, 14}},
+        {IDC_TABLE_USE_CELLPADDING, L"Button", L"cellpadding:", check, {7, 27, 70, 10}},
+        {IDC_TABLE_CELLPADDING, L"Edit", L"", edit, {79, 25, 40, 14}},
+        {IDC_TABLE_USE_CELLSPACING, L"Button", L"cellspacing:", check, {7, 45, 70, 10}},
+        {IDC_TABLE_CELLSPACING, L"Edit", L"", edit, {79, 43, 40, 14}},
+        {IDC_TABLE_USE_BORDER, L"Button", L"border:", check, {7, 63, 70, 10}},
+        {IDC_TABLE_BORDER, L"Edit", L"", edit, {79, 61, 40, 14}},
+        {IDC_TABLE_USE_BORDER_COLLAPSE, L"Button", L"border-collapse:", check, {7, 80, 70, 10}},
+        {IDC_TABLE_BORDER_COLLAPSE, L"ComboBox", L"", list, {79, 79, 87, 30}},
+        {IDC_TABLE_USE_WIDTH, L"Button", L"width:", check, {7, 98, 70, 10}},
+        {IDC_TABLE_WIDTH, L"Edit", L"", edit, {79, 96, 40, 14}},
+        {IDC_TABLE_WIDTH_UNIT, L"ComboBox", L"", list, {125, 96, 58, 33}},
+        {IDC_TABLE_ROWS, L"Edit", L"", edit, {103, 114, 40, 14}},
+        {IDC_TABLE_COLS, L"Edit", L"", edit, {175, 114, 40, 14}},
+        {IDC_TABLE_HEADER_ROW, L"Button", L"首行 header", check, {7, 137, 57, 10}},
+        {IDC_TABLE_HEADER_COL, L"Button", L"首列 header", check, {7, 150, 57, 10}},
+        {IDC_TABLE_PREFILL, L"Button", L"单元格内预填入一个字符", check, {7, 163, 104, 10}},
+        {IDOK, L"Button", L"确定", BS_DEFPUSHBUTTON, {210, 184, 50, 14}},
+        {IDCANCEL, L"Button", L"取消", BS_PUSHBUTTON, {263, 184, 50, 14}},
+    };
+    for (const Control& c : controls) {
+        HWND control = GetDlgItem(dialog, c.id);
+        ASSERT_NE(control, nullptr) << c.id;
+        wchar_t className[32];
+        GetClassNameW(control, className, 32);
+        EXPECT_STREQ(className, c.className) << c.id;
+        EXPECT_EQ(TextOf(control), c.text) << c.id;
+        const LONG controlStyle = GetWindowLongW(control, GWL_STYLE);
+        if (c.kind == check || c.kind == BS_DEFPUSHBUTTON || c.kind == BS_PUSHBUTTON) {
+            EXPECT_EQ(controlStyle & BS_TYPEMASK, c.kind) << c.id;
+        }
+        if (c.kind == list) {
+            EXPECT_EQ(controlStyle & 3, CBS_DROPDOWNLIST) << c.id;
+        }
+        // The dialog manager converts position and size each on its own.
+        RECT place = c.place;
+        MapDialogRect(dialog, &place);
+        RECT actual;
+        GetWindowRect(control, &actual);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(actual.left, place.left) << c.id;
+        EXPECT_EQ(actual.top, place.top) << c.id;
+        EXPECT_EQ(actual.right - actual.left, place.right) << c.id;
+        // A closed drop-down list is as high as its font needs; the template's
+        // height is that of the open list.
+        if (c.kind != list) {
+            EXPECT_EQ(actual.bottom - actual.top, place.bottom) << c.id;
+        }
+    }
+    DestroyWindow(dialog);
+}
+
 TEST_F(TableDialog, OpensWithTheStartValuesAndOkWritesTheirTableInItsColours) {
     SetWindowTextW(Pane(), L"earlier HTML");
     Run([](HWND dialog) {
