@@ -30,23 +30,6 @@ TableDialogFields Fields(bool rowsIsNumber, int32_t rows, bool colsIsNumber, int
     return fields;
 }
 
-TEST(TableOptions, InitialValues) {
-    const TableOptions options = Initial();
-    EXPECT_EQ(options.flags, 2 + 4 + 8 + 32);
-    EXPECT_EQ(options.rows, 3);
-    EXPECT_EQ(options.cols, 4);
-    EXPECT_EQ(WString(options.caption), u"");
-    EXPECT_EQ(WString(options.cellpadding), u"1");
-    EXPECT_EQ(WString(options.cellspacing), u"0");
-    EXPECT_EQ(WString(options.border), u"1");
-    EXPECT_EQ(WString(options.borderCollapse), u"collapse");
-    EXPECT_EQ(WString(options.width), u"80");
-    EXPECT_EQ(WString(options.widthUnit), u"%");
-    EXPECT_EQ(options.headerRow, 1);
-    EXPECT_EQ(options.headerCol, 0);
-    EXPECT_EQ(options.prefill, 1);
-}
-
 TEST(TableOptions, CountsFromOneToAHundredAreTakenAndEverythingIsStored) {
     for (int32_t count : {1, 100}) {
         TableOptions options = Initial();
