@@ -14,6 +14,7 @@
 #include "app/main_window_state_win.h"
 #include "app/pane_commands_win.h"
 #include "app/startup.h"
+#include "app/table_command_win.h"
 #include "app/theme_viewer_win.h"
 #include "base/memory.h"
 #include "base/module_path.h"
@@ -200,6 +201,7 @@ BOOL OnCreate(HWND window, const CREATESTRUCTW& create) {
     SendMessageW(Child(*state, kLineNumbersBox), BM_SETCHECK, BST_CHECKED, 0);
 
     state->loaderParam = LoaderThreadParam{0, window, WM_LANGUAGES_LOADED};
+    SetInitialTableOptions(tableOptions);
     ModulePath(state->settings.iniPath, u"Lumatype.ini");
     WindowLanguageCombo combo(Child(*state, kLanguageCombo));
     LoadConfiguration(state->settings, state->activeTheme, combo, &state->loaderParam);
@@ -267,6 +269,9 @@ bool OnCommand(HWND window, const MainWindowState& state, int command) {
         return true;
     case IDM_VIEW_THEME:
         ShowThemeViewer(window, state.activeTheme);
+        return true;
+    case IDM_GENERATE_TABLE:
+        GenerateTableCommand(window);
         return true;
     }
     return false;
