@@ -47,3 +47,12 @@
 #define IDD_THEME_VIEWER 134
 #define IDD_TABLE 135
 #define IDD_OPTIONS 137
+
+// Options dialog (IDD_OPTIONS, "选项")
+#define IDC_OPTIONS_FONT_SIZE 1016
+#define IDC_OPTIONS_TAB 1017
+#define IDC_OPTIONS_BORDER 1018
+#define IDC_OPTIONS_THEME 1025
+#define IDC_OPTIONS_PREVIEW 1026  // hidden: only its rectangle is used
+#define IDC_OPTIONS_FONT_FAMILY 1028
+#define IDC_OPTIONS_UPDATE_PREVIEW 1029
