@@ -112,6 +112,7 @@ TEST_F(OptionsDialogTest, OpensWithTheSettingsAtTheOwnersCorner) {
     std::wstring secondTheme;
     bool updateEnabled = true;
     POINT corner = {}, origin = {};
+    LRESULT limits[3] = {};
     EXPECT_EQ(Run([&](HWND dialog) {
                   caption = TextOf(dialog);
                   family = TextOf(GetDlgItem(dialog, IDC_OPTIONS_FONT_FAMILY));
@@ -124,6 +125,9 @@ TEST_F(OptionsDialogTest, OpensWithTheSettingsAtTheOwnersCorner) {
                   SendDlgItemMessageW(dialog, IDC_OPTIONS_THEME, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(name));
                   secondTheme = name;
                   updateEnabled = UpdateEnabled(dialog);
+                  int i = 0;
+                  for (int id : {IDC_OPTIONS_FONT_FAMILY, IDC_OPTIONS_FONT_SIZE, IDC_OPTIONS_BORDER})
+                      limits[i++] = SendDlgItemMessageW(dialog, id, EM_GETLIMITTEXT, 0, 0);
                   ClientToScreen(dialog, &corner);
                   ClientToScreen(owner_, &origin);
                   Press(dialog, IDCANCEL);
@@ -139,6 +143,10 @@ TEST_F(OptionsDialogTest, OpensWithTheSettingsAtTheOwnersCorner) {
     EXPECT_EQ(themeItem, 0);
     EXPECT_EQ(secondTheme, L"Dark");
     EXPECT_FALSE(updateEnabled);
+    // Longer texts are cut where the settings fields would cut them.
+    EXPECT_EQ(limits[0], 255);
+    EXPECT_EQ(limits[1], 15);
+    EXPECT_EQ(limits[2], 15);
     EXPECT_EQ(corner.x, origin.x);
     EXPECT_EQ(corner.y, origin.y);
     EXPECT_EQ(FileBytes(), kIni);
