@@ -6,6 +6,7 @@
 #include <new>
 
 #include "app/about_dialog_win.h"
+#include "app/options_dialog_win.h"
 #include "app/convert_command_win.h"
 #include "app/file_drop_win.h"
 #include "app/indentation_win.h"
@@ -272,6 +273,9 @@ bool OnCommand(HWND window, const MainWindowState& state, int command) {
         return true;
     case IDM_GENERATE_TABLE:
         GenerateTableCommand(window);
+        return true;
+    case IDM_OPTIONS:
+        ShowOptionsDialog(window, MainStateOf(window)->settings);
         return true;
     }
     return false;

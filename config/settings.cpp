@@ -17,7 +17,7 @@ void ReadFontSettings(AppSettings& settings) {
     ProfileGetString(u"Common", u"border_size", u"2px", settings.borderSize, 16, settings.iniPath);
 }
 
-void LoadNumberedTheme(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme) {
+void ReadNumberedThemeEntry(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme) {
     const WString key = FormatInt(number);
     ProfileGetString(u"ColorThemes", (u"Name" + key).c_str(), u"", theme.name, 128, iniPath);
     char16_t fileName[kMaxPath];
@@ -27,6 +27,10 @@ void LoadNumberedTheme(const char16_t* iniPath, WStringView directory, int32_t n
     // another file.
     theme.file[0] = 0;
     if (fileName[0] && !directory.empty()) JoinModulePath(theme.file, kMaxPath, directory, fileName);
+}
+
+void LoadNumberedTheme(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme) {
+    ReadNumberedThemeEntry(iniPath, directory, number, theme);
     LoadColorTheme(&theme);
 }
 

@@ -33,3 +33,6 @@ void ReadActiveTheme(AppSettings& settings, ColorTheme& theme);  // ColorTheme, 
 // loaded. An empty directory or a path longer than the theme's field leaves
 // the theme without a file: every colour empty but the border's.
 void LoadNumberedTheme(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme);
+// Its first half: name and file set as above, colours untouched, for a
+// caller that loads them through its own loader.
+void ReadNumberedThemeEntry(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme);

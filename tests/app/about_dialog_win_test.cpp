@@ -6,6 +6,7 @@
 
 #include "app/about_text.h"
 #include "resources/resource.h"
+#include "tests/app/dialog_test_support_win.h"
 #include "tests/app/pane_test_support_win.h"
 
 namespace {
@@ -22,19 +23,10 @@ struct Shown {
 };
 Shown shown;
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t className[16];
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770") return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 // Reads the open dialog, then presses Esc in it.
 void CALLBACK InspectAndEscape(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = FindThreadDialog();
     if (!dialog) return;
     shown.found = true;
     shown.caption = TextOf(dialog);
