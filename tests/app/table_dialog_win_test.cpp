@@ -7,6 +7,7 @@
 
 #include "main_window_test_support_win.h"
 #include "resources/resource.h"
+#include "tests/app/dialog_test_support_win.h"
 #include "tests/app/pane_test_support_win.h"
 
 namespace {
@@ -15,18 +16,9 @@ namespace {
 std::function<void(HWND)> script;
 bool dialogFound = false;
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t className[16];
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770") return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = FindThreadDialog();
     if (!dialog) return;
     dialogFound = true;
     script(dialog);

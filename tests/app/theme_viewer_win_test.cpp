@@ -11,8 +11,9 @@
 #include "base/module_path.h"
 #include "main_window_test_support_win.h"
 #include "resources/resource.h"
-#include "tests/support/temp_file.h"
+#include "tests/app/dialog_test_support_win.h"
 #include "tests/app/pane_test_support_win.h"
+#include "tests/support/temp_file.h"
 
 namespace {
 
@@ -99,19 +100,10 @@ private:
 std::function<void(HWND dialog)> inspect;
 Shown shown;
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
-    wchar_t className[16];
-    GetClassNameW(window, className, 16);
-    if (std::wstring(className) != L"#32770") return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
 // Reads the open viewer, runs the test's own checks, then presses "关闭".
 void CALLBACK InspectAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    HWND dialog = FindThreadDialog();
     if (!dialog) return;
     shown.found = true;
     shown.caption = TextOf(dialog);
