@@ -119,7 +119,7 @@ TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
         {{u"-r"}, "--recursive needs the files or directories"},
         {{u""}, "an empty argument names no file"},
         {{u"--lang", u"Cobol", source}, "unknown language 'Cobol'"},
-        {{u"--theme", u"9", source}, "no colour theme '9'"},
+        {{u"--theme", u"999", source}, "no colour theme '999'"},
         {{u"--theme", u"1x", source}, "no colour theme '1x'"},
         {{u"--encoding", u"no-such", source}, "unknown encoding 'no-such'"},
         {{u"--config", dir.Path("none.ini"), source}, "cannot read the settings file"},
