@@ -79,7 +79,9 @@ TEST_F(Cli, TellsTheLanguageByExtensionNameAliasOrFirstLine) {
     ASSERT_EQ(Run({dir.Write("run", "#!/usr/local/bin/node --harmony\nlet x = 1;\n")}), 0);
     EXPECT_EQ(errors, "") << "node is an alias of JavaScript";
     ASSERT_EQ(Run({dir.Write("page.xyz", "<?php echo 1; ?>\n")}), 0);
-    ExpectOneErrorLine("page.xyz: language not told by its extension or its first line; converted as C/C++");
+    EXPECT_EQ(errors, "") << "<?php opens PHP";
+    ASSERT_EQ(Run({dir.Write("deck.cob", "       IDENTIFICATION DIVISION.\n")}), 0);
+    ExpectOneErrorLine("deck.cob: language not told by its extension or its first line; converted as C/C++");
 }
 
 TEST_F(Cli, ThemesByNumberOrName) {
