@@ -37,7 +37,7 @@ constexpr LPARAM kHtmlPaneTextLimit = 0x7FFFFFFE;
 constexpr DWORD kHtmlPaneStyle = kPaneStyle | ES_DISABLENOSCROLL;
 constexpr wchar_t kReadyStatus[] = L"就绪";
 
-struct ChildSpec {
+struct ChildDefinition {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;  // besides WS_CHILD | WS_TABSTOP
@@ -45,7 +45,7 @@ struct ChildSpec {
 };
 
 // In creation order: index i gets control id IDC_TOOLBAR + i.
-constexpr ChildSpec kChildren[kMainChildCount] = {
+constexpr ChildDefinition kChildren[kMainChildCount] = {
     {TOOLBARCLASSNAMEW, L"ToolBar", WS_BORDER | CCS_ADJUSTABLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | TBSTYLE_LIST,
      WS_EX_TOOLWINDOW},
     {STATUSCLASSNAMEW, kReadyStatus, WS_VISIBLE | SBARS_SIZEGRIP, 0},
@@ -110,10 +110,10 @@ void CreateUiObjects(MainWindowState& state) {
 
 // Child i at its place in the layout, in the program's font.
 HWND CreateChild(HWND window, const MainWindowState& state, int i, DWORD style) {
-    const ChildSpec& spec = kChildren[i];
+    const ChildDefinition& definition = kChildren[i];
     const LayoutRect& r = state.layout.rects[i];
-    HWND child = CreateWindowExW(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_TABSTOP | style, r.left, r.top,
-                                 r.Width(), r.Height(), window,
+    HWND child = CreateWindowExW(definition.exStyle, definition.className, definition.text,
+                                 WS_CHILD | WS_TABSTOP | style, r.left, r.top, r.Width(), r.Height(), window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TOOLBAR + i)), state.instance, nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(state.uiFont), FALSE);
     return child;
