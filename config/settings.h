@@ -6,11 +6,15 @@
 
 struct SpecialChars;
 
+// Longest [Common] line_height taken; a longer one is dropped, never cut.
+constexpr size_t kLineHeightLength = 32;
+
 struct AppSettings {
     char16_t iniPath[kMaxPath];
     char16_t fontFamily[256];
     char16_t fontSize[16];
     char16_t borderSize[16];
+    char16_t lineHeight[kLineHeightLength + 1];  // empty: the cells get no line-height
     int32_t tabToSpaces;
     bool tabStops;  // a tab runs to the next multiple of tabToSpaces, not a fixed width
     void (*loadTheme)(ColorTheme* theme);
@@ -24,7 +28,7 @@ struct AppSettings {
 // loading.
 void ReadTabToSpaces(AppSettings& settings);                    // [Common] TabToSpaces
 void ReadTabStops(AppSettings& settings);                       // [Common] TabStops
-void ReadFontSettings(AppSettings& settings);                   // font_family, font_size, border_size
+void ReadFontSettings(AppSettings& settings);                   // font_family, font_size, border_size, line_height
 void ReadActiveTheme(AppSettings& settings, ColorTheme& theme);  // ColorTheme, Name<n>, File<n>, colours
 
 // The one theme loader of the program and the command line: Name<number> and

@@ -13,6 +13,15 @@ Chunk& AppendBgcolor(Chunk& chunk, const ThemeColor& colour) {
     return chunk;
 }
 
+// A line with CJK glyphs or emoji takes a fallback font's taller line box,
+// which the number column, all digits, does not: without one line-height on
+// both cells the numbers drift away from their lines. Quirks mode resets
+// line-height inside tables, so it goes on the cells, not on the div.
+Chunk& AppendLineHeight(Chunk& chunk, WStringView lineHeight, WStringView separator) {
+    if (!lineHeight.empty()) chunk << separator << u"line-height:" << lineHeight;
+    return chunk;
+}
+
 void WriteBorderRow(Emitter& emitter, int columns, WStringView borderSize, WStringView after) {
     Chunk chunk;
     chunk << u"<tr><td colspan=\"" << columns << u"\" bgcolor=\"" << FieldView(emitter.Color(ColorRole::Border).html)
@@ -72,7 +81,8 @@ private:
     char16_t last_;
 };
 
-void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t startLine, int32_t lineCount) {
+void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, WStringView lineHeight, int32_t startLine,
+                           int32_t lineCount) {
     const ThemeColor& background = emitter.Color(ColorRole::LineNoBkgnd);
     const ThemeColor& numbers = emitter.Color(ColorRole::LineNo);
     WriteSpacerCell(emitter, background, u"4px");
@@ -80,7 +90,8 @@ void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, int32_t sta
     open << u"<td";
     AppendBgcolor(open, background) << u" style=\"";
     if (!FieldView(numbers.html).empty()) open << u"color:" << FieldView(numbers.html) << u"; ";
-    open << u"text-align:right\">\r\n";
+    open << u"text-align:right";
+    AppendLineHeight(open, lineHeight, u"; ") << u"\">\r\n";
     WriteMarkup(emitter, open.View());
     LineNumber number(startLine);
     for (int32_t h = 1; h <= lineCount; ++h, number.Increment()) {
@@ -112,8 +123,8 @@ private:
 };
 }  // namespace
 
-bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbers, const LanguageInfo& language,
-                    const char16_t* text, int32_t startLine, int32_t lineCount) {
+bool WriteCodeTable(Emitter& emitter, WStringView borderSize, WStringView lineHeight, bool showLineNumbers,
+                    const LanguageInfo& language, const char16_t* text, int32_t startLine, int32_t lineCount) {
     ScanBufferOwner owner(emitter.allocator);
     if (!owner.Obtained()) return false;
     ForgetOpenSpan(emitter);
@@ -124,7 +135,7 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     WriteBorderRow(emitter, columns, borderSize, u"");
     WriteMarkup(emitter, u"<tr>\r\n"sv);
     WriteBorderCell(emitter, borderSize);
-    if (showLineNumbers) WriteLineNumberColumn(emitter, borderSize, startLine, lineCount);
+    if (showLineNumbers) WriteLineNumberColumn(emitter, borderSize, lineHeight, startLine, lineCount);
 
     const ThemeColor& background = emitter.Color(ColorRole::Bkgnd);
     WriteSpacerCell(emitter, background, u"4px");
@@ -132,7 +143,11 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, bool showLineNumbe
     codeCell << u"<td";
     AppendBgcolor(codeCell, background);
     const WStringView textColour = FieldView(emitter.Color(ColorRole::Text).html);
-    if (!textColour.empty()) codeCell << u" style=\"color:" << textColour << u"\"";
+    if (!textColour.empty() || !lineHeight.empty()) {
+        codeCell << u" style=\"";
+        if (!textColour.empty()) codeCell << u"color:" << textColour;
+        AppendLineHeight(codeCell, lineHeight, textColour.empty() ? u"" : u"; ") << u"\"";
+    }
     codeCell << u">\r\n";
     WriteMarkup(emitter, codeCell.View());
     if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;

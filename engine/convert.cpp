@@ -139,8 +139,8 @@ static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& 
     const EscapeTable escapes(settings.specialChars, settings.tabToSpaces, settings.tabStops);
     Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
     WriteOpeningDiv(emitter, settings);
-    if (!WriteCodeTable(emitter, FieldView(settings.borderSize), showLineNumbers, language, text,
-                        ParseStartLine(startLineText), lineCount))
+    if (!WriteCodeTable(emitter, FieldView(settings.borderSize), FieldView(settings.lineHeight), showLineNumbers,
+                        language, text, ParseStartLine(startLineText), lineCount))
         return ConvertResult::TableFailed;
     const char16_t last = emitter.LastCharacter();
     const bool lastLineEmpty = last == u'\n' || last == u'\r';

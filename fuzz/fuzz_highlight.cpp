@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const WString text = u'\0' + code;
         const EscapeTable escapes(specials, settings.tabToSpaces, settings.tabStops);
         Emitter emitter(sink, theme, settings.tabToSpaces, escapes);
-        WriteCodeTable(emitter, u"2px", lineNumbers, record, text.c_str() + 1, 1, lineCount);
+        WriteCodeTable(emitter, u"2px", u"", lineNumbers, record, text.c_str() + 1, 1, lineCount);
     } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted &&
                checkLines) {
         // The code has no 'r', so every "<br/>" is the converter's.

@@ -42,6 +42,7 @@ TEST_F(SettingsTest, MissingIniGivesTheDefaults) {
     EXPECT_EQ(WString(settings_.fontFamily), u"");
     EXPECT_EQ(WString(settings_.fontSize), u"");
     EXPECT_EQ(WString(settings_.borderSize), u"2px");
+    EXPECT_EQ(WString(settings_.lineHeight), u"");
     EXPECT_EQ(settings_.colorThemeIndex, 1);
     EXPECT_EQ(WString(theme_.name), u"");
     EXPECT_EQ(WString(theme_.file), u"");
@@ -69,6 +70,38 @@ TEST_F(SettingsTest, ReadsValuesCutToTheirFields) {
     EXPECT_EQ(WString(theme_.file), ProgramDirectory() + u"\\" + themeName_);
     EXPECT_EQ(WString(theme_[ColorRole::Text].html), u"#DCDCDC");
     EXPECT_EQ(theme_[ColorRole::Text].color, MakeRgb(0xDC, 0xDC, 0xDC));
+}
+
+// line_height lands inside a style attribute: a value that could end the
+// attribute, add a property or markup is dropped whole, as is one too long to
+// keep whole.
+TEST_F(SettingsTest, LineHeightIsTakenWholeOrNotAtAll) {
+    const std::string longest = "calc(" + std::string(24, '1') + "px)";
+    ASSERT_EQ(longest.size(), kLineHeightLength);
+    const std::pair<std::string, WString> cases[] = {
+        {"1.4", u"1.4"},
+        {"  20px  ", u"20px"},
+        {"150%", u"150%"},
+        {"normal", u"normal"},
+        {"calc(1em + 4px)", u"calc(1em + 4px)"},
+        {longest, Utf8ToWide(longest)},
+        {longest + "1", u""},
+        {"1.4;color:red", u""},
+        {"1.4\" onmouseover=\"x", u""},
+        {"1.4'", u""},
+        {"1.4<b>", u""},
+        {"1.4&quot;", u""},
+        {"1.4\x01", u""},
+        {"1.4\t2", u""},
+        {"\xE4\xB8\x80", u""},
+        {"", u""},
+    };
+    for (const auto& [value, expected] : cases) {
+        ASSERT_TRUE(WriteFileBytes(settings_.iniPath, "[Common]\r\nline_height=" + value + "\r\n"));
+        CopyToField(settings_.lineHeight, u"stale");
+        ReadFontSettings(settings_);
+        EXPECT_EQ(WString(settings_.lineHeight), expected) << value;
+    }
 }
 
 TEST_F(SettingsTest, ThemePathTooLongMeansNoThemeFile) {

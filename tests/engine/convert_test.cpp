@@ -42,6 +42,15 @@ TEST_F(Convert, WrapsTheTableInADivWithTheFontSettings) {
     EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:Consolas, 'Courier New';font-size:14px;\">");
 }
 
+TEST_F(Convert, LineHeightSettingReachesBothCells) {
+    CopyToField(settings_.lineHeight, u"1.4");
+    ASSERT_EQ(Run(u"a\r\n", true), ConvertResult::Converted);
+    const std::string html = Html();
+    EXPECT_NE(html.find("text-align:right; line-height:1.4\">"), std::string::npos) << html;
+    EXPECT_NE(html.find("color:#000001; line-height:1.4\">"), std::string::npos) << html;
+    EXPECT_EQ(html.find("<div style"), std::string::npos) << "the div keeps its font settings only";
+}
+
 TEST_F(Convert, DoubleQuotesInTheFontSettingsBecomeSingleOnes) {
     CopyToField(settings_.fontFamily, u"\"Code Font\", monospace");
     CopyToField(settings_.fontSize, u"\"13px\"");
