@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/main_window_state_win.h"
+#include "app/pane_calls_win.h"
 #include "engine/convert.h"
 #include "resources/resource.h"
 #include "tests/app/main_window_test_support_win.h"
@@ -40,6 +41,14 @@ double Seconds(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// A message box would wait for a click that never comes: say it instead.
+int WINAPI PrintMessage(HWND, LPCWSTR text, LPCWSTR, UINT) {
+    char utf8[512];
+    if (!WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr)) utf8[0] = 0;
+    std::printf("  message: %s\n", utf8);
+    return IDOK;
+}
+
 double TimeConvert(MainWindowUnderTest& window, const std::wstring& code, bool& completed) {
     const auto paste = std::chrono::steady_clock::now();
     window.SetCode(code);
@@ -48,7 +57,9 @@ double TimeConvert(MainWindowUnderTest& window, const std::wstring& code, bool& 
     const auto start = std::chrono::steady_clock::now();
     window.Convert();
     const double seconds = Seconds(start);
-    completed = window.Text(IDC_STATUSBAR) == L"代码转换已完成。";
+    const std::wstring status = window.Text(IDC_STATUSBAR);
+    completed = status == L"代码转换已完成。";
+    if (!completed) PrintMessage(nullptr, status.c_str(), nullptr, 0);
     return seconds;
 }
 
@@ -92,6 +103,7 @@ bool Runs(const BenchOptions& options, const char* step) { return !*options.only
 int main(int argc, char** argv) {
     const BenchOptions options = ReadOptions(argc, argv);
     setvbuf(stdout, nullptr, _IONBF, 0);
+    paneCalls.messageBox = PrintMessage;
     MainWindowUnderTest window(1000, 700);
     if (!window.handle() || !window.SelectLanguage(L"C/C++")) {
         std::printf("gui bench: the main window or its C/C++ language is missing\n");
