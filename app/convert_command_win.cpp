@@ -2,6 +2,7 @@
 
 #include "app/main_window_state_win.h"
 #include "app/main_window_win.h"
+#include "app/pane_calls_win.h"
 #include "app/rtf_stream_win.h"
 #include "app/status_texts.h"
 #include "base/memory.h"
@@ -12,7 +13,7 @@ namespace {
 constexpr int kStartLineTextBuffer = 512;
 
 void ShowError(HWND mainWindow, const char16_t* text) {
-    MessageBoxW(mainWindow, reinterpret_cast<const wchar_t*>(text), L"Lumatype", MB_ICONERROR);
+    ShowProgramMessage(mainWindow, reinterpret_cast<const wchar_t*>(text), MB_ICONERROR);
 }
 
 void SetStatus(const MainWindowState& state, const char16_t* text) {
@@ -86,11 +87,19 @@ int ConvertCommand(HWND mainWindow) {
         ShowError(mainWindow, kTextBufferFailedMessage);
         return 0;
     }
-    // What was produced goes into the pane, also the part of a failed table.
+    // What was produced goes into a new pane, also the part of a failed
+    // table; a pane too large to finish gives way to the previous one.
     HWND spare = CreateSpareHtmlPane(mainWindow);
-    const bool shown = StreamRtfIntoPane(spare ? spare : state->children[kHtmlPane], sink.Finish());
+    const PaneFill fill = StreamRtfIntoPane(spare ? spare : state->children[kHtmlPane], sink.Finish(),
+                                             paneCalls.roomForAnotherPiece);
+    if (fill == PaneFill::TooLarge && spare) {
+        DestroyWindow(spare);
+        SetStatus(*state, kHtmlTooLargeMessage);
+        ShowError(mainWindow, kHtmlTooLargeMessage);
+        return 0;
+    }
     if (spare) SwapInHtmlPane(mainWindow, spare);
-    if (result == ConvertResult::TableFailed || !shown) {
+    if (result == ConvertResult::TableFailed || fill != PaneFill::Complete) {
         SetStatus(*state, kTableFailedMessage);
         ShowError(mainWindow, kTableFailedMessage);
         return 0;

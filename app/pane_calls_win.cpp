@@ -1,6 +1,8 @@
 #include "app/pane_calls_win.h"
 
-PaneCalls paneCalls = {MessageBoxW, GlobalAlloc, SetClipboardData};
+#include "app/rtf_stream_win.h"
+
+PaneCalls paneCalls = {MessageBoxW, GlobalAlloc, SetClipboardData, RoomForAnotherPiece};
 
 int ShowProgramMessage(HWND owner, const wchar_t* text, UINT icon) {
     return paneCalls.messageBox(owner, text, L"Lumatype", MB_OK | icon);

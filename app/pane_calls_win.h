@@ -1,7 +1,8 @@
 #pragma once
 // The platform calls of the pane commands that tests must watch or make
-// fail: a message box would wait for a click, and a failed allocation or a
-// refused clipboard hand-over cannot be provoked for real. Everything else
+// fail: a message box would wait for a click, and a failed allocation, a
+// refused clipboard hand-over or memory running short cannot be provoked
+// for real. Everything else
 // the commands do goes to the platform directly.
 #include <windows.h>
 
@@ -9,6 +10,7 @@ struct PaneCalls {
     int(WINAPI* messageBox)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
     HGLOBAL(WINAPI* globalAlloc)(UINT flags, SIZE_T bytes);
     HANDLE(WINAPI* setClipboardData)(UINT format, HANDLE data);
+    bool (*roomForAnotherPiece)();  // see StreamRtfIntoPane
 };
 extern PaneCalls paneCalls;  // the real calls unless a test put others in place
 

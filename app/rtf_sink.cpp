@@ -10,13 +10,15 @@ static constexpr size_t kMaxBytesPerUnit = 8;
 // The most bytes a change of colour and weight takes: "\cf256\b0 ".
 static constexpr size_t kMaxFormatBytes = 16;
 
-RtfSink::RtfSink(size_t reserveUnits) {
+RtfSink::RtfSink(size_t reserveUnits, size_t paragraphsPerPiece)
+    : paragraphsPerPiece_(paragraphsPerPiece ? paragraphsPerPiece : 1) {
     if (reserveUnits) Reserve(reserveUnits + reserveUnits / 2);
 }
 
 RtfSink::~RtfSink() {
     std::free(body_);
     std::free(header_);
+    std::free(pieceStarts_);
 }
 
 bool RtfSink::Reserve(size_t bytes) {
@@ -105,6 +107,7 @@ void RtfSink::Append(const char16_t* text, size_t length, ColorRef color, bool b
             if (c == u'\r' && p + 1 < end && p[1] == u'\n') ++p;
             Put("\\par "sv);
             endsWithBreak_ = true;
+            if (++paragraphsInPiece_ == paragraphsPerPiece_ && !MarkPieceStart()) return;
         } else if (c == u'\t') {
             Put("\\tab "sv);
         } else {
@@ -115,6 +118,33 @@ void RtfSink::Append(const char16_t* text, size_t length, ColorRef color, bool b
             body_[size_++] = '?';
         }
     }
+}
+
+bool RtfSink::MarkPieceStart() {
+    paragraphsInPiece_ = 0;
+    if (pieceStartCount_ == pieceStartCapacity_) {
+        const size_t capacity = pieceStartCapacity_ ? 2 * pieceStartCapacity_ : 16;
+        auto* grown = static_cast<PieceStart*>(std::realloc(pieceStarts_, capacity * sizeof(PieceStart)));
+        if (!grown) return failed_ = true, false;
+        pieceStarts_ = grown;
+        pieceStartCapacity_ = capacity;
+    }
+    pieceStarts_[pieceStartCount_++] = {size_, runColor_, runBold_};
+    return true;
+}
+
+RtfSink::Piece RtfSink::Document::PieceAt(size_t i) const {
+    Piece piece = {};
+    const size_t begin = i ? pieceStarts[i - 1].offset : 0;
+    piece.last = i >= pieceStartCount;
+    const size_t end = piece.last ? body.size() : pieceStarts[i].offset;
+    piece.body = body.substr(begin, end - begin);
+    if (i) {
+        char* out = WriteNumber(WriteText(piece.formatBuffer, "\\cf"sv), pieceStarts[i - 1].colorIndex);
+        out = WriteText(out, pieceStarts[i - 1].bold ? "\\b "sv : "\\b0 "sv);
+        piece.format = std::string_view(piece.formatBuffer, out - piece.formatBuffer);
+    }
+    return piece;
 }
 
 RtfSink::Document RtfSink::Finish() {
@@ -135,6 +165,9 @@ RtfSink::Document RtfSink::Finish() {
     }
     *out++ = '}';
     headerSize_ = out - header_;
+    // A break at the very end starts no piece: the last one would be empty.
+    size_t pieceStarts = pieceStartCount_;
+    if (pieceStarts && pieceStarts_[pieceStarts - 1].offset == size_) --pieceStarts;
     return {std::string_view(header_, headerSize_), std::string_view(body_ ? body_ : "", size_), "}"sv,
-            endsWithBreak_};
+            endsWithBreak_, pieceStarts_, pieceStarts};
 }

@@ -15,7 +15,8 @@ int GenerateTableCommand(HWND mainWindow) {
     // One stream for the whole table: a 100 x 100 table is 30,000 chunks.
     RtfSink sink;
     GenerateTableHtml(tableOptions, sink);
-    if (sink.Failed() || !StreamRtfIntoPane(state->children[kHtmlPane], sink.Finish())) {
+    if (sink.Failed() || StreamRtfIntoPane(state->children[kHtmlPane], sink.Finish(), paneCalls.roomForAnotherPiece) !=
+                               PaneFill::Complete) {
         ShowProgramMessage(mainWindow, reinterpret_cast<const wchar_t*>(kTextBufferFailedMessage), MB_ICONERROR);
         return 0;
     }

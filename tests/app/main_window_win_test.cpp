@@ -9,7 +9,9 @@
 #include "app/append_text_win.h"
 #include "app/main_window_state_win.h"
 #include "app/message_loop_win.h"
+#include "app/pane_calls_win.h"
 #include "app/rtf_stream_win.h"
+#include "app/status_texts.h"
 #include "engine/convert.h"
 #include "main_window_test_support_win.h"
 #include "resources/resource.h"
@@ -367,15 +369,49 @@ TEST_F(PanePair, AwkwardCharactersComeOutAsTheirOwnInsertionsGiveThem) {
     chunks.push_back({controls, false});
     chunks.push_back({L"tail\r\n", false});
 
-    RtfSink rtf;
     const COLORREF palette[] = {RGB(128, 128, 128), RGB(0, 0, 255), 0};
-    for (size_t i = 0; i < chunks.size(); ++i) {
-        const std::wstring& text = chunks[i].first;
-        rtf.Append(reinterpret_cast<const char16_t*>(text.data()), text.size(), palette[i % 3], chunks[i].second);
-        AppendColoredText(text.c_str(), reference_, palette[i % 3], chunks[i].second);
+    for (size_t i = 0; i < chunks.size(); ++i)
+        AppendColoredText(chunks[i].first.c_str(), reference_, palette[i % 3], chunks[i].second);
+    // One stream, and pieces that end at every break or every third: a piece
+    // must begin in the colour and weight the one before it ended with.
+    for (size_t paragraphsPerPiece : {size_t{1000}, size_t{1}, size_t{3}}) {
+        RtfSink rtf(0, paragraphsPerPiece);
+        for (size_t i = 0; i < chunks.size(); ++i) {
+            const std::wstring& text = chunks[i].first;
+            rtf.Append(reinterpret_cast<const char16_t*>(text.data()), text.size(), palette[i % 3], chunks[i].second);
+        }
+        ASSERT_EQ(StreamRtfIntoPane(Child(IDC_HTML_PANE), rtf.Finish(), RoomForAnotherPiece), PaneFill::Complete);
+        SCOPED_TRACE(paragraphsPerPiece);
+        ExpectSamePanes(Child(IDC_HTML_PANE), reference_);
     }
-    ASSERT_TRUE(StreamRtfIntoPane(Child(IDC_HTML_PANE), rtf.Finish()));
-    ExpectSamePanes(Child(IDC_HTML_PANE), reference_);
+}
+
+bool NoRoom() { return false; }
+
+std::wstring shownMessage;
+int WINAPI RecordMessage(HWND, LPCWSTR text, LPCWSTR, UINT) {
+    shownMessage = text;
+    return IDOK;
+}
+
+// Under Wine the pane needs about 250 bytes per character: a conversion that
+// would exhaust the address space is refused before the pane takes it all,
+// instead of ending the program with the user's code.
+TEST_F(MainWindow, ConvertTooLargeForMemoryKeepsBothPanesAndSaysSo) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    SetWindowTextW(Child(IDC_HTML_PANE), L"previous");
+    HWND pane = Child(IDC_HTML_PANE);
+    window_.SetCode(L"int x;\r\n");
+    const PaneCalls saved = paneCalls;
+    paneCalls.messageBox = RecordMessage;
+    paneCalls.roomForAnotherPiece = NoRoom;
+    window_.Convert();
+    paneCalls = saved;
+    EXPECT_EQ(Child(IDC_HTML_PANE), pane);
+    EXPECT_EQ(window_.Text(IDC_HTML_PANE), L"previous");
+    EXPECT_EQ(window_.Text(IDC_CODE_PANE), L"int x;\r\n");
+    EXPECT_EQ(shownMessage, reinterpret_cast<const wchar_t*>(kHtmlTooLargeMessage));
+    EXPECT_EQ(window_.Text(IDC_STATUSBAR), shownMessage);
 }
 
 // A loader that takes its time, as one reading slow definition files would,

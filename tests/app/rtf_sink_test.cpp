@@ -58,6 +58,23 @@ TEST(RtfSink, AChunkOfCrThenOneOfLfAreTwoBreaksAndTheLastBreakIsKnown) {
     EXPECT_FALSE(sink.Finish().endsWithBreak);
 }
 
+TEST(RtfSink, PiecesEndAfterBreaksAndResumeTheFormatInEffect) {
+    RtfSink sink(0, 2);
+    Add(sink, u"a\r\nb", kGrey);
+    Add(sink, u"\r\nc\r\n", kBlue, true);  // the piece starts inside this chunk
+    Add(sink, u"d\r\n", kBlack);  // a break at the very end starts no piece
+    const RtfSink::Document document = sink.Finish();
+    ASSERT_EQ(document.PieceCount(), 2u);
+    const RtfSink::Piece first = document.PieceAt(0), second = document.PieceAt(1);
+    EXPECT_EQ(first.format, "");
+    EXPECT_EQ(first.body, "\\cf1\\b0 a\\par b\\cf2\\b \\par ");
+    EXPECT_FALSE(first.last);
+    EXPECT_EQ(second.format, "\\cf2\\b ");
+    EXPECT_EQ(second.body, "c\\par \\cf3\\b0 d\\par ");
+    EXPECT_TRUE(second.last);
+    EXPECT_EQ(std::string(first.body) + std::string(second.body), std::string(document.body));
+}
+
 // Speed is the GUI benchmark's business; here: a pane-sized document grows
 // without failing and keeps every run.
 TEST(RtfSink, AHundredThousandRunsAllArrive) {
