@@ -278,6 +278,8 @@ class Tally:
         self.confusion = collections.Counter()
         self.preproc_chars = self.preproc_agree = 0
         self.tokens = collections.Counter()  # characters lost per (ours, theirs, Pygments token, its text)
+        self.types = collections.Counter()  # characters lost per Pygments token type
+        self.multiline = 0  # characters lost inside strings that run over a line end
 
     def add(self, ours, theirs, preproc, token_of, tokens):
         self.files += 1
@@ -288,7 +290,10 @@ class Tally:
             else:
                 self.confusion[(a, b)] += 1
                 token, value = tokens[index]
-                self.tokens[(a, b, str(token).replace("Token.", ""), value.strip()[:40])] += 1
+                name = str(token).replace("Token.", "")
+                self.tokens[(a, b, name, value.strip()[:40])] += 1
+                self.types[name] += 1
+                self.multiline += b == "string" and "\n" in value.strip()
             if p:
                 self.preproc_chars += 1
                 self.preproc_agree += a == b
@@ -356,6 +361,10 @@ def main():
             worst = ", ".join("%s/%s %.1f%%" % (a, b, tally.percent(n)) for (a, b), n in tally.confusion.most_common(4))
             mark = "*" if row in TARGETS else " "
             print("%-15s %6d %9d %6.1f%%%s %s" % (row, tally.files, tally.chars, agreement, mark, worst))
+            if tally.types:
+                print("%-15s lost on Pygments' %s; in strings over several lines %.1f%%" % (
+                    "", ", ".join("%s %.1f%%" % (name, tally.percent(n)) for name, n in tally.types.most_common(3)),
+                    tally.percent(tally.multiline)))
             if tally.preproc_chars:
                 print("%-15s preprocessor lines (Pygments Comment.Preproc): %.1f%% of the characters, %.1f%% of "
                       "them agree; without them %.1f%%" % (
