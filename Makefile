@@ -99,6 +99,7 @@ corpus: native
 # Debian's interpreter, so the Pygments is the one make setup installs.
 agreement: native
 	cmake --build $(NATIVE) --target lumatype-corpus -j $(JOBS)
+	LUMATYPE_CLI=$(NATIVE)/bin/lumatype-cli /usr/bin/python3 bench/agreement/agreement_test.py
 	/usr/bin/python3 bench/agreement/agreement.py --cli $(NATIVE)/bin/lumatype-cli --corpus-tool $(NATIVE)/bin/lumatype-corpus
 
 clean:
