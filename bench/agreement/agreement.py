@@ -140,26 +140,27 @@ def sample_folder(row):
 
 
 def collect(row, sources, max_files, max_bytes):
-    """The corpus of one row: its samples, then an even spread over the
-    Debian files, each at most a tenth of the byte budget."""
+    """The corpus of one row: its samples, then an even spread over each
+    source's Debian files (an equal share of max_files each, so one large
+    folder does not crowd out the others), each file at most a tenth of the
+    byte budget."""
     samples = []
     folder = sample_folder(row)
     if os.path.isdir(folder):
         samples = sorted(os.path.join(folder, name) for name in os.listdir(folder))
-    found = []
+    share = -(-max_files // max(1, len(sources)))
+    found, seen = [], set()
     for root, recursive, wanted in sources:
         if not os.path.isdir(root):
             continue
         walk = os.walk(root) if recursive else [(root, [], os.listdir(root))]
-        for folder_path, _, names in walk:
-            for name in names:
-                path = os.path.join(folder_path, name)
-                if os.path.isfile(path) and not os.path.islink(path) and wanted(path):
-                    found.append(path)
-    found = sorted(set(found))
-    if len(found) > max_files:
-        step = len(found) / max_files
-        found = [found[int(i * step)] for i in range(max_files)]
+        paths = sorted(os.path.join(folder_path, name) for folder_path, _, names in walk for name in names)
+        paths = [p for p in paths if p not in seen and os.path.isfile(p) and not os.path.islink(p) and wanted(p)]
+        if len(paths) > share:
+            step = len(paths) / share
+            paths = [paths[int(i * step)] for i in range(share)]
+        found += paths
+        seen.update(paths)
     chosen, total = [], 0
     for path in samples + found:
         size = os.path.getsize(path)
