@@ -212,6 +212,10 @@ def lumatype_classes(html_text, role_classes):
 
 
 def pygments_class(token):
+    """The reference mapping. A preprocessor line (Comment.Preproc and
+    PreprocFile) counts as a comment, as the mapping asks, although a
+    definition colours its directive as a keyword and the rest as code: the
+    figure without those lines is printed beside the one with them."""
     if token in Comment:
         return "comment"
     if token in String:
