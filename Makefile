@@ -9,7 +9,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 
 .PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
-        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui corpus clean
+        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui corpus agreement clean
 
 all: build
 
@@ -92,6 +92,15 @@ bench-gui: win32
 corpus: native
 	cmake --build $(NATIVE) --target lumatype-corpus -j $(JOBS)
 	$(NATIVE)/bin/lumatype-corpus
+
+# How far each shipped language's colouring agrees with Pygments' lexers over
+# real files read in place and the samples under bench/agreement, and the
+# round trip over the same files. A measure, not a test: not part of make test.
+# Debian's interpreter, so the Pygments is the one make setup installs.
+agreement: native
+	cmake --build $(NATIVE) --target lumatype-corpus -j $(JOBS)
+	LUMATYPE_CLI=$(NATIVE)/bin/lumatype-cli /usr/bin/python3 bench/agreement/agreement_test.py
+	/usr/bin/python3 bench/agreement/agreement.py --cli $(NATIVE)/bin/lumatype-cli --corpus-tool $(NATIVE)/bin/lumatype-corpus
 
 clean:
 	rm -rf build dist

@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake make g++ g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth xdotool
       imagemagick googletest libgtest-dev clang libclang-rt-14-dev fonts-wqy-zenhei fonts-wine
       binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 util-linux locales
-      chromium nodejs npm)
+      chromium nodejs npm python3-pygments)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

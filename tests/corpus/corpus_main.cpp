@@ -1,4 +1,5 @@
-// lumatype-corpus [FILE...]   the round trip over the files given, or over
+// lumatype-corpus [--lang NAME] [FILE...]   the round trip over the files
+// given (in the language NAME, else each in the language of its name), or over
 // every file of the corpus this host has: the headers under /usr/include, the
 // Python library, the CMake modules and the shell scripts under /usr/bin and
 // /etc, read in place. Prints the counts and the first failing files; exit 1
@@ -98,9 +99,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumatype-corpus: cannot read Lumatype.ini beside the program\n");
         return 2;
     }
-    const std::vector<std::string> files = argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : CorpusFiles();
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CliLanguage* language = nullptr;
+    if (arguments.size() >= 2 && arguments[0] == "--lang") {
+        language = checker.FindLanguage(Utf8ToWide(arguments[1]));
+        if (!language) {
+            std::fprintf(stderr, "lumatype-corpus: no language %s\n", arguments[1].c_str());
+            return 2;
+        }
+        arguments.erase(arguments.begin(), arguments.begin() + 2);
+    }
+    const std::vector<std::string> files = arguments.empty() ? CorpusFiles() : arguments;
     CorpusTally tally;
-    for (const std::string& file : files) tally.Add(file, checker.Check(file));
+    for (const std::string& file : files) tally.Add(file, checker.Check(file, language));
     PrintFirst("failing", tally.failing);
     PrintFirst("refused by the decoder", tally.refusedPaths);
     std::printf("corpus: %zu files: %s\n", files.size(), tally.Summary().c_str());

@@ -200,14 +200,14 @@ bool RoundTripChecker::Load() {
     return true;
 }
 
-RoundTripResult RoundTripChecker::Check(const std::string& path) const {
+RoundTripResult RoundTripChecker::Check(const std::string& path, const CliLanguage* language) const {
     const WString widePath = Utf8ToWide(path);
     const std::optional<std::string> bytes = ReadFileBytes(widePath);
     if (!bytes) return {RoundTripOutcome::Skipped, {}};
     const std::optional<WString> code = DecodeAsCommandLine(*bytes);
     if (!code) return {RoundTripOutcome::Refused, {}};
     const std::filesystem::path file(path);
-    const CliLanguage* language = config_.ForInput(&file, *code);
+    if (!language) language = config_.ForInput(&file, *code);
     if (!language) language = config_.Default();
     if (!language) return {RoundTripOutcome::Failing, "the settings name no enabled language"};
 

@@ -39,7 +39,10 @@ class RoundTripChecker {
 public:
     // False when the settings cannot be read.
     bool Load();
-    RoundTripResult Check(const std::string& path) const;
+    // By name, extension or alias, as --lang finds it; null when none.
+    const CliLanguage* FindLanguage(WStringView key) const { return config_.Find(key); }
+    // In `language`, or when it is null in the language of the file's name.
+    RoundTripResult Check(const std::string& path, const CliLanguage* language = nullptr) const;
 
 private:
     CliConfig config_;
