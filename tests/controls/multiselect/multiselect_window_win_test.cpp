@@ -1,0 +1,275 @@
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "tests/controls/multiselect/multiselect_test_support_win.h"
+#include "tests/controls/window_test_support_win.h"
+
+using namespace multiselect_test;
+
+namespace {
+
+constexpr int kControlId = 711;
+constexpr COLORREF kHeaderFill = RGB(0, 64, 128);
+constexpr COLORREF kBodyFill = RGB(220, 220, 220);
+constexpr COLORREF kCheckedFill = RGB(255, 200, 128);
+constexpr COLORREF kUncheckedFill = RGB(240, 240, 240);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class MultiSelectWindow : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_NE(LoadTessellaAndRegister(), nullptr);
+        host_ = new HostWindow(620, 420);
+    }
+    static void TearDownTestSuite() { delete host_; }
+    void TearDown() override { host_->Reset(); }
+
+    HWND Create(int width, int height, DWORD style = 0) {
+        HWND control = host_->CreateControl(TESSELLA_CLASS_A, kControlId, 0, 0, width, height, style);
+        EXPECT_NE(control, nullptr);
+        return control;
+    }
+
+    // Three floors of 30 rooms: 3 x (24 + 4 + 3 x 26) + 4 x 6 = 342 pixels.
+    HWND CreateTall(int width = 560, int height = 150) {
+        HWND control = Create(width, height);
+        for (const char* name : {"A", "B", "C"}) AddFloorWithRooms(control, name, 30);
+        return control;
+    }
+
+    static HostWindow* host_;
+};
+
+HostWindow* MultiSelectWindow::host_ = nullptr;
+
+int VerticalPosition(HWND control) { return GetScrollPos(control, SB_VERT); }
+int HorizontalPosition(HWND control) { return GetScrollPos(control, SB_HORZ); }
+
+SCROLLINFO Bar(HWND control, int bar) {
+    SCROLLINFO info = {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(control, bar, &info);
+    return info;
+}
+
+void Wheel(HWND control, int delta) {
+    SendMessageA(control, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta))), 0);
+}
+
+bool RowHasInk(HWND control, int y, int fromX, int toX) {
+    for (int x = fromX; x < toX; ++x) {
+        if (ReadPixel(control, x, y) != kWhite) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST_F(MultiSelectWindow, FreshControlIsCheckedEmptyAndSaysNoData) {
+    HWND control = Create(300, 100);
+    EXPECT_EQ(SendMessageA(control, TSM_GETCHECK, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(control, TSM_GETFLOORCOUNT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(control, TSM_GETSTYLE, 0, 0), 0x09);
+    ShowNow(host_->handle());
+    EXPECT_TRUE(RowHasInk(control, 50, 60, 240)) << "NO DATA... centred";
+    EXPECT_FALSE(RowHasInk(control, 10, 1, 299));
+    EXPECT_EQ(ReadPixel(control, 0, 0), RGB(64, 64, 64)) << "the border";
+}
+
+TEST_F(MultiSelectWindow, PaintsFloorsRoomsGlyphsAndTheDisabledLook) {
+    HWND control = Create(560, 200);
+    CFloor* floor = AddFloor(control, "Lobby");
+    AddRoom(control, floor, "first");
+    CRoom* second = AddRoom(control, floor, "second");
+    SendMessageA(control, TSM_CHECKROOM, MAKEWPARAM(1, 0), reinterpret_cast<LPARAM>(second));
+    ShowNow(host_->handle());
+    const int top = kBuildingSpacing + kBorder;
+    EXPECT_EQ(ReadPixel(control, 500, top + 3), kHeaderFill);
+    EXPECT_EQ(ReadPixel(control, 500, top + kHeader + 2), kBodyFill);
+    EXPECT_EQ(ReadPixel(control, RoomPoint(kBuildingSpacing, 0).x, RoomPoint(kBuildingSpacing, 0).y), kCheckedFill);
+    EXPECT_EQ(ReadPixel(control, RoomPoint(kBuildingSpacing, 1).x, RoomPoint(kBuildingSpacing, 1).y),
+              kUncheckedFill);
+    // The left of the expanded glyph's disc, away from its arrow.
+    EXPECT_EQ(ReadPixel(control, top + kFloorSpacing + 3, top + 4 + 8), RGB(236, 242, 250));
+    // The check box sits right of the glyph: neither header blue nor glyph.
+    const COLORREF box = ReadPixel(control, top + 16 + 2 * kFloorSpacing + 7, top + 12);
+    EXPECT_NE(box, kHeaderFill);
+    EXPECT_EQ(ReadPixel(control, 300, 190), kWhite);
+
+    EnableWindow(control, FALSE);
+    ShowNow(host_->handle());
+    EXPECT_EQ(ReadPixel(control, 300, 190), RGB(192, 192, 192));
+    EXPECT_EQ(ReadPixel(control, 500, top + 3), kHeaderFill);
+}
+
+TEST_F(MultiSelectWindow, RoomClickNotifiesTheFloorAndTheBuildingInOrder) {
+    HWND control = Create(560, 200);
+    CFloor* floor = AddFloorWithRooms(control, "A", 2);
+    host_->ClearNotices();
+
+    Click(control, RoomPoint(kBuildingSpacing, 0));
+    const auto& notices = host_->notices();
+    ASSERT_EQ(notices.size(), 3u);
+    EXPECT_EQ(notices[0].header.code, static_cast<UINT>(TSN_CHECKCHANGED));
+    EXPECT_EQ(notices[0].element, floor);
+    EXPECT_EQ(notices[0].oldState, 1);
+    EXPECT_EQ(notices[0].newState, 2);
+    EXPECT_EQ(notices[1].header.code, static_cast<UINT>(TSN_SELCHANGED));
+    EXPECT_EQ(notices[1].element, floor);
+    EXPECT_EQ(notices[2].header.code, static_cast<UINT>(TSN_SELCHANGED));
+    EXPECT_EQ(notices[2].element, nullptr);
+    EXPECT_EQ(notices[2].oldState, 2);
+    EXPECT_EQ(notices[2].newState, 2);
+    for (const ReceivedNotice& notice : notices) {
+        EXPECT_EQ(notice.wParam, static_cast<WPARAM>(kControlId));
+        EXPECT_EQ(notice.header.idFrom, static_cast<UINT_PTR>(kControlId));
+        EXPECT_EQ(notice.header.hwndFrom, control);
+    }
+    EXPECT_EQ(SendMessageA(control, TSM_GETCHECK, 0, 0), 2);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(MultiSelectWindow, OnlyAPressAndReleaseOnTheSameRoomToggles) {
+    HWND control = Create(560, 200);
+    AddFloorWithRooms(control, "A", 2);
+    host_->ClearNotices();
+    const POINT first = RoomPoint(kBuildingSpacing, 0);
+    const POINT second = RoomPoint(kBuildingSpacing, 1);
+    SendMouse(control, WM_LBUTTONDOWN, first.x, first.y);
+    EXPECT_EQ(GetCapture(), control);
+    SendMouse(control, WM_LBUTTONUP, second.x, second.y);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(host_->notices().empty());
+    EXPECT_EQ(Names(control, 1), "r0,r1");
+
+    Click(control, first);
+    EXPECT_EQ(Names(control, 1), "r1");
+    // A release whose press went to another window must not replay the last click.
+    SendMouse(control, WM_LBUTTONUP, first.x, first.y);
+    EXPECT_EQ(Names(control, 1), "r1");
+}
+
+TEST_F(MultiSelectWindow, ReadOnlyStyleBlocksClicksButNotPageDown) {
+    HWND control = CreateTall();
+    EXPECT_EQ(SendMessageA(control, TSM_MODIFYSTYLE, MAKEWPARAM(1, 1), TSS_READONLY), 0);
+    Click(control, RoomPoint(kBuildingSpacing, 0));
+    EXPECT_EQ(SendMessageA(control, TSM_GETCHECK, 0, 0), 1);
+    SendMessageA(control, WM_KEYDOWN, VK_NEXT, 0);
+    EXPECT_EQ(VerticalPosition(control), static_cast<int>(Bar(control, SB_VERT).nPage) - 24);
+}
+
+TEST_F(MultiSelectWindow, WheelScrollsWholeLinesAndKeysFollowTheLastBar) {
+    HWND control = CreateTall(300, 150);
+    Wheel(control, -60);
+    EXPECT_EQ(VerticalPosition(control), kLine);
+    SendMessageA(control, WM_VSCROLL, SB_BOTTOM, 0);
+    const int bottom = VerticalPosition(control);
+    const SCROLLINFO bar = Bar(control, SB_VERT);
+    EXPECT_EQ(bar.nMax, 342) << "content height";
+    EXPECT_EQ(bottom, bar.nMax - static_cast<int>(bar.nPage) + 1);
+    Wheel(control, 360);
+    EXPECT_EQ(VerticalPosition(control), bottom - 3 * kLine);
+
+    SendMessageA(control, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(VerticalPosition(control), bottom - 2 * kLine);
+    SendMessageA(control, WM_HSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(HorizontalPosition(control), kLine);
+    SendMessageA(control, WM_KEYDOWN, VK_DOWN, 0);
+    Wheel(control, -120);
+    EXPECT_EQ(HorizontalPosition(control), 3 * kLine);
+    EXPECT_EQ(VerticalPosition(control), bottom - 2 * kLine);
+}
+
+TEST_F(MultiSelectWindow, ClearingDuringAnAnimationStopsIt) {
+    HWND control = CreateTall();
+    const int glyph = kBuildingSpacing + kFloorSpacing + 8 + kBorder;
+    Click(control, {glyph, glyph});
+    EXPECT_EQ(SendMessageA(control, TSM_CLEAR, 0, 0), 0);
+    SendMessageA(control, WM_TIMER, 505, 0);
+    PumpFor(100);
+    EXPECT_EQ(SendMessageA(control, TSM_GETFLOORCOUNT, 0, 0), 0);
+
+    // Nothing of the dead animation may refuse scrolling or presses now.
+    AddFloorWithRooms(control, "again", 30);
+    AddFloorWithRooms(control, "more", 30);
+    SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(VerticalPosition(control), kLine);
+    SendMessageA(control, WM_VSCROLL, SB_TOP, 0);
+    Click(control, RoomPoint(kBuildingSpacing, 0));
+    EXPECT_EQ(SendMessageA(control, TSM_GETCHECK, 0, 0), 2);
+}
+
+TEST_F(MultiSelectWindow, AnimationCollapsesAFloorAndMovesTheOnesBelow) {
+    HWND control = Create(560, 400);
+    AddFloorWithRooms(control, "A", 12);
+    AddFloorWithRooms(control, "B", 1);
+    const int glyph = kBuildingSpacing + kFloorSpacing + 8 + kBorder;
+    Click(control, {glyph, glyph});
+    PumpFor(400);
+    ShowNow(host_->handle());
+    // Floor B now starts right under A's 24-pixel header.
+    const int secondTop = kBuildingSpacing + kHeader + kBuildingSpacing;
+    EXPECT_EQ(ReadPixel(control, 500, secondTop + 3 + kBorder), kHeaderFill);
+    Click(control, RoomPoint(secondTop, 0));
+    EXPECT_EQ(Names(control, 0), "r0") << "B's room is where the layout says";
+}
+
+namespace {
+HWND g_answering = nullptr;
+LRESULT g_clearAnswer = -1;
+LRESULT g_loadAnswer = -1;
+
+void ClearOnSelectionChange(const NMHDR* header) {
+    if (header->code != TSN_SELCHANGED) return;
+    g_clearAnswer = SendMessageA(g_answering, TSM_CLEAR, 0, 0);
+    char text[] = "F:x\nR:Cy\n";
+    TextRequest request = {text, 0, 0, 0, ','};
+    g_loadAnswer = SendMessageA(g_answering, TSM_LOADTEXT, 1, reinterpret_cast<LPARAM>(&request));
+}
+}  // namespace
+
+TEST_F(MultiSelectWindow, ClearAndLoadAreRefusedWhileANotificationIsSent) {
+    HWND control = Create(560, 200);
+    AddFloorWithRooms(control, "A", 2);
+    g_answering = control;
+    host_->SetNoticeHook(ClearOnSelectionChange);
+    Click(control, RoomPoint(kBuildingSpacing, 0));
+    host_->SetNoticeHook(nullptr);
+    EXPECT_EQ(g_clearAnswer, 0);
+    EXPECT_EQ(g_loadAnswer, 0);
+    EXPECT_EQ(Names(control, 2), "r0,r1");
+    EXPECT_EQ(SendMessageA(control, TSM_CLEAR, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(control, TSM_GETFLOORCOUNT, 0, 0), 0) << "and allowed again afterwards";
+}
+
+TEST_F(MultiSelectWindow, SettingTheSameImageListOrFontKeepsIt) {
+    HWND control = Create(560, 200);
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32, 2, 0);
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(SendMessageA(control, TSM_SETIMAGELIST, 1, reinterpret_cast<LPARAM>(images)), 0);
+    EXPECT_EQ(SendMessageA(control, TSM_SETIMAGELIST, 1, reinterpret_cast<LPARAM>(images)),
+              reinterpret_cast<LRESULT>(images));
+    EXPECT_EQ(SendMessageA(control, TSM_GETIMAGELIST, 0, 0), reinterpret_cast<LRESULT>(images));
+    int width = 0, height = 0;
+    EXPECT_TRUE(ImageList_GetIconSize(images, &width, &height)) << "still alive";
+
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+    EXPECT_EQ(SendMessageA(control, TSM_SETFONT, reinterpret_cast<WPARAM>(font), 1), 0);
+    EXPECT_EQ(SendMessageA(control, TSM_SETFONT, reinterpret_cast<WPARAM>(font), 1), reinterpret_cast<LRESULT>(font));
+    LOGFONTA described = {};
+    EXPECT_NE(GetObjectA(font, sizeof described, &described), 0) << "still alive";
+    AddFloorWithRooms(control, "A", 2);
+    ShowNow(host_->handle());
+}
+
+TEST_F(MultiSelectWindow, EndUpdateGrowsThePictureForFloorsAddedMeanwhile) {
+    HWND control = Create(560, 200);
+    ShowNow(host_->handle());  // the picture exists, sized for no floor
+    SendMessageA(control, TSM_BEGINUPDATE, 0, 0);
+    for (int i = 0; i < 8; ++i) AddFloorWithRooms(control, "F", 20);
+    SendMessageA(control, TSM_ENDUPDATE, 0, 0);
+    SendMessageA(control, WM_VSCROLL, SB_BOTTOM, 0);
+    ShowNow(host_->handle());
+    // The last floor's last row ends 6 + 4 pixels above the content bottom.
+    const int lastRowTop = 200 - 2 * kBorder - kBuildingSpacing - kFloorSpacing - kRoomHeight;
+    EXPECT_EQ(ReadPixel(control, 14, lastRowTop + 5 + kBorder), kCheckedFill);
+}
