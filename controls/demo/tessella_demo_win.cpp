@@ -126,6 +126,9 @@ void CreateBuilding(HWND window) {
     }
     HWND rooms = CreateChild(window, TESSELLA_CLASS_A, "", WS_TABSTOP, kRooms, kRoomsX, kRoomsTop, kRoomsWidth,
                              kRoomsHeight);
+    // The stock font belongs to the system: the control must never delete it.
+    SendMessageA(rooms, TSM_MODIFYSTYLE, MAKEWPARAM(0, 1), TSS_SHAREDFONT);
+    SendMessageA(rooms, TSM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
     FillBuilding(rooms);
 }
 

@@ -1,0 +1,349 @@
+// The multi-select control's own messages. A null record or element answers
+// 0 and changes nothing; element handles are the caller's to keep valid.
+#include "controls/multiselect/multiselect_messages_win.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <new>
+
+#include "controls/multiselect/multiselect_layout.h"
+#include "controls/multiselect/multiselect_records_win.h"
+#include "controls/multiselect/multiselect_text.h"
+#include "controls/multiselect/multiselect_window_win.h"
+#include "controls/tessella.h"
+
+namespace {
+
+template <typename T>
+T* Pointer(LPARAM lParam) {
+    return reinterpret_cast<T*>(lParam);
+}
+
+LRESULT Handle(const void* element) { return reinterpret_cast<LRESULT>(element); }
+
+bool Redraw(CBuilding& building, WPARAM wParam) { return LOWORD(wParam) != 0 && building.m_suspended == 0; }
+
+// Everything again: layout, a picture large enough, scroll bars, pixels.
+void RebuildView(MultiSelectWindow& control) {
+    control.building().Layout();
+    control.EnsurePicture();
+    control.RepaintPicture(nullptr, true);
+    control.UpdateScrollBars(true);
+    control.InvalidateAll();
+}
+
+void RepaintAll(MultiSelectWindow& control, bool fillBackground) {
+    control.RepaintPicture(nullptr, fillBackground);
+    control.InvalidateAll();
+}
+
+void RepaintArea(MultiSelectWindow& control, const ElementRect& area) {
+    control.RepaintPicture(&area, true);
+    control.InvalidateContent(area);
+}
+
+void RepaintElement(MultiSelectWindow& control, CBaseEle& element) {
+    control.PaintElement(element);
+    ElementRect area;
+    element.GetRect(&area);
+    control.InvalidateContent(area);
+}
+
+LRESULT Clear(MultiSelectWindow& control) {
+    if (control.building().Clear()) RepaintAll(control, true);
+    return 0;
+}
+
+LRESULT AddFloor(MultiSelectWindow& control, const FloorInfo* info) {
+    if (!info) return 0;
+    CBuilding& building = control.building();
+    std::unique_ptr<CFloor> floor(new (std::nothrow) CFloor());
+    if (!floor) return 0;
+    ApplyFloorInfo(*floor, *info, building.m_leadBytes);
+    if (!building.AddChild(floor.get(), 0, 1)) return 0;
+    return Handle(floor.release());
+}
+
+LRESULT AddRoom(MultiSelectWindow& control, const RoomInfo* info) {
+    if (!info || !info->floor) return 0;
+    CBuilding& building = control.building();
+    std::unique_ptr<CRoom> room(new (std::nothrow) CRoom());
+    if (!room) return 0;
+    if (info->mask & TSF_CHECK) room->SetCheck(info->check, 0, 0);
+    ApplyRoomInfo(*room, *info, building.m_leadBytes);
+    if (!info->floor->AddChild(room.get(), 1, 1)) return 0;
+    if (building.m_suspended == 0) {
+        building.RelayoutFrom(info->floor);
+        control.EnsurePicture();
+        control.UpdateScrollBars(true);
+        RepaintAll(control, true);
+    }
+    return Handle(room.release());
+}
+
+LRESULT GetNames(MultiSelectWindow& control, TextRequest* request) {
+    if (!request) return 0;
+    const RoomNameList list =
+        ListRoomNames(control.building(), request->which, request->separator, request->text, request->size);
+    request->size = list.size;
+    request->count = list.count;
+    return request->size;
+}
+
+LRESULT SetFloorInfo(MultiSelectWindow& control, const FloorInfo* info) {
+    if (!info || !info->floor) return 0;
+    ApplyFloorInfo(*info->floor, *info, control.building().m_leadBytes);
+    // New header or room sizes move everything below.
+    if (info->mask & (TSF_HEADERHEIGHT | TSF_CELLSIZE)) {
+        RebuildView(control);
+    } else {
+        RepaintElement(control, *info->floor);
+    }
+    return 0;
+}
+
+LRESULT SetRoomInfo(MultiSelectWindow& control, const RoomInfo* info) {
+    if (!info || !info->room) return 0;
+    if (info->mask & TSF_CHECK) info->room->SetCheck(info->check, 1, 0);
+    ApplyRoomInfo(*info->room, *info, control.building().m_leadBytes);
+    RepaintElement(control, *info->room);
+    return 0;
+}
+
+// After a load the building is new: picture, pixels and bars follow it.
+LRESULT ShowLoaded(MultiSelectWindow& control, int loaded, WPARAM wParam) {
+    if (!loaded) return 0;
+    const bool redraw = LOWORD(wParam) != 0;
+    if (redraw) {
+        control.EnsurePicture();
+        RepaintAll(control, true);
+    }
+    control.UpdateScrollBars(redraw);
+    return 1;
+}
+
+LRESULT SaveFile(MultiSelectWindow& control, const TextRequest* request) {
+    if (!request || !request->text) return 0;
+    return SaveBuildingFile(control.building(), request->text, request->separator);
+}
+
+LRESULT LoadFile(MultiSelectWindow& control, WPARAM wParam, const TextRequest* request) {
+    if (!request || !request->text) return 0;
+    return ShowLoaded(control, LoadBuildingFile(control.building(), request->text, request->separator), wParam);
+}
+
+LRESULT SaveText(MultiSelectWindow& control, TextRequest* request) {
+    if (!request) return 0;
+    return SaveBuildingText(control.building(), request->separator, request->text, &request->size);
+}
+
+LRESULT LoadText(MultiSelectWindow& control, WPARAM wParam, const TextRequest* request) {
+    if (!request) return 0;
+    return ShowLoaded(control, LoadBuildingText(control.building(), request->text, request->separator), wParam);
+}
+
+LRESULT EndUpdate(MultiSelectWindow& control) {
+    control.building().m_suspended = 0;
+    // Floors added meanwhile may need a larger picture than the one there.
+    RebuildView(control);
+    return 0;
+}
+
+LRESULT CheckAll(MultiSelectWindow& control, WPARAM wParam, bool invert) {
+    CBuilding& building = control.building();
+    if (invert) {
+        building.InvertAllFloors();
+    } else {
+        building.CheckAllFloors(HIWORD(wParam) != 0 ? kChecked : kUnchecked);
+    }
+    if (LOWORD(wParam)) RepaintAll(control, true);
+    return 0;
+}
+
+LRESULT CheckFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, bool invert) {
+    if (!floor) return 0;
+    if (invert) {
+        floor->InvertAllRooms(1);
+    } else {
+        floor->SetAllRooms(HIWORD(wParam) != 0 ? kChecked : kUnchecked, 1);
+    }
+    if (Redraw(control.building(), wParam)) RepaintArea(control, FloorRect(*floor));
+    return 0;
+}
+
+LRESULT CheckRoom(MultiSelectWindow& control, WPARAM wParam, CRoom* room, bool toggle) {
+    if (!room) return 0;
+    if (toggle) {
+        room->ToggleCheck(0, 1);
+    } else {
+        room->SetCheck(HIWORD(wParam), 1, 0);
+    }
+    if (Redraw(control.building(), wParam)) RepaintElement(control, *room);
+    return 0;
+}
+
+// Folding by message jumps to the end state: the glyph shows its final frame
+// and the picture is cleared first, so nothing of the longer floor stays.
+LRESULT FoldFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, int collapsed) {
+    if (!floor) return 0;
+    if (floor->m_collapsed == collapsed) return 0;
+    CBuilding& building = control.building();
+    if (building.m_animating && building.m_pressedFloor == floor) control.StopFold();
+    floor->m_collapsed = collapsed;
+    floor->m_glyphFrame = collapsed ? 0 : floor->m_glyphFrames - 1;
+    if (Redraw(building, wParam)) {
+        building.RelayoutFrom(floor);
+        control.UpdateScrollBars(true);
+        RepaintAll(control, true);
+    }
+    return 0;
+}
+
+LRESULT FindFloor(MultiSelectWindow& control, FindRequest* request) {
+    if (!request) return 0;
+    CFloor* floor = request->mode == 1 ? FindFloorByIndex(control.building(), request->index)
+                                       : FindFloorByName(control.building(), request->name);
+    request->element = floor;
+    return Handle(floor);
+}
+
+LRESULT FindRoom(MultiSelectWindow& control, const FindRequest* request) {
+    if (!request) return 0;
+    const CFloor* floor = static_cast<const CFloor*>(request->element);
+    return Handle(request->mode == 1 ? FindRoomByIndex(control.building(), floor, request->index)
+                                     : FindRoomByName(control.building(), floor, request->name));
+}
+
+// Style bits that change the look: flat check boxes repaint the picture, the
+// border changes the client area the scroll bars measure.
+void ShowStyleChange(MultiSelectWindow& control, WPARAM wParam, uint32_t bits) {
+    if (!LOWORD(wParam) || !(bits & (kStyleFlatCheckBoxes | kStyleBorder))) return;
+    if (bits & kStyleFlatCheckBoxes) control.RepaintPicture(nullptr, false);
+    if (bits & kStyleBorder) control.UpdateScrollBars(false);
+    control.InvalidateAll();
+}
+
+LRESULT SetStyle(MultiSelectWindow& control, WPARAM wParam, uint32_t style) {
+    CBuilding& building = control.building();
+    const uint32_t old = building.m_style;
+    if (style == old) return old;
+    building.SetStyle(style, 0);
+    ShowStyleChange(control, wParam, style);
+    return old;
+}
+
+LRESULT ModifyStyle(MultiSelectWindow& control, WPARAM wParam, uint32_t mask) {
+    CBuilding& building = control.building();
+    const uint32_t before = building.m_style;
+    const uint32_t old = building.ModifyStyle(mask, HIWORD(wParam), 0);
+    if (building.m_style != before) ShowStyleChange(control, wParam, mask);
+    return old;
+}
+
+LRESULT SetBackColor(MultiSelectWindow& control, WPARAM wParam, COLORREF colour) {
+    CBuilding& building = control.building();
+    if (building.m_backColor == colour) return 0;
+    building.m_backColor = colour;
+    control.RepaintPicture(nullptr, true);
+    if (wParam) control.InvalidateAll();
+    return 0;
+}
+
+LRESULT SetImageList(MultiSelectWindow& control, WPARAM wParam, HIMAGELIST images) {
+    void* old = control.building().SetImageList(images);
+    if (LOWORD(wParam)) RepaintAll(control, true);
+    return Handle(old);
+}
+
+LRESULT SetFont(MultiSelectWindow& control, HFONT font, LPARAM lParam) {
+    void* old = control.building().SetFont(font);
+    if (LOWORD(lParam)) RepaintAll(control, true);
+    return Handle(old);
+}
+
+LRESULT SetFloorImages(MultiSelectWindow& control, WPARAM wParam, LPARAM lParam) {
+    for (auto& floor : control.building().m_floors) floor->SetImages(LOWORD(lParam), HIWORD(lParam));
+    if (LOWORD(wParam)) RepaintAll(control, false);
+    return 0;
+}
+
+// Both sizes change what the picture must hold and how far the bars reach.
+LRESULT SetFloorWidth(MultiSelectWindow& control, WPARAM wParam, int width) {
+    CBuilding& building = control.building();
+    building.m_cellWidth = width;
+    for (auto& floor : building.m_floors) floor->SetWidth(width);
+    if (!building.m_floors.empty() && LOWORD(wParam)) RebuildView(control);
+    return 0;
+}
+
+LRESULT SetRoomSize(MultiSelectWindow& control, WPARAM wParam, int width, int height) {
+    CBuilding& building = control.building();
+    building.m_roomWidth = width;
+    building.m_roomHeight = height;
+    for (auto& floor : building.m_floors) floor->SetCellSize(width, height);
+    if (!building.m_floors.empty() && LOWORD(wParam)) RebuildView(control);
+    return 0;
+}
+
+}  // namespace
+
+bool IsBuildingMessage(UINT message) { return message >= TSM_CLEAR && message <= TSM_SETROOMSIZE; }
+
+LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wParam, LPARAM lParam) {
+    CBuilding& building = control.building();
+    switch (message) {
+    case TSM_CLEAR: return Clear(control);
+    case TSM_ADDFLOOR: return AddFloor(control, Pointer<const FloorInfo>(lParam));
+    case TSM_ADDROOM: return AddRoom(control, Pointer<const RoomInfo>(lParam));
+    case TSM_GETNAMES: return GetNames(control, Pointer<TextRequest>(lParam));
+    case TSM_SETFLOORINFO: return SetFloorInfo(control, Pointer<const FloorInfo>(lParam));
+    case TSM_SETROOMINFO: return SetRoomInfo(control, Pointer<const RoomInfo>(lParam));
+    case TSM_SAVEFILE: return SaveFile(control, Pointer<const TextRequest>(lParam));
+    case TSM_LOADFILE: return LoadFile(control, wParam, Pointer<const TextRequest>(lParam));
+    case TSM_BEGINUPDATE: building.m_suspended = 1; return 0;
+    case TSM_ENDUPDATE: return EndUpdate(control);
+    case TSM_CHECKALL: return CheckAll(control, wParam, false);
+    case TSM_INVERTALL: return CheckAll(control, wParam, true);
+    case TSM_CHECKFLOOR: return CheckFloor(control, wParam, Pointer<CFloor>(lParam), false);
+    case TSM_INVERTFLOOR: return CheckFloor(control, wParam, Pointer<CFloor>(lParam), true);
+    case TSM_CHECKROOM: return CheckRoom(control, wParam, Pointer<CRoom>(lParam), false);
+    case TSM_TOGGLEROOM: return CheckRoom(control, wParam, Pointer<CRoom>(lParam), true);
+    case TSM_EXPANDFLOOR: return FoldFloor(control, wParam, Pointer<CFloor>(lParam), HIWORD(wParam) == 0);
+    case TSM_TOGGLEFLOOR: {
+        CFloor* floor = Pointer<CFloor>(lParam);
+        return floor ? FoldFloor(control, wParam, floor, !floor->m_collapsed) : 0;
+    }
+    case TSM_SAVETEXT: return SaveText(control, Pointer<TextRequest>(lParam));
+    case TSM_LOADTEXT: return LoadText(control, wParam, Pointer<const TextRequest>(lParam));
+    case TSM_FINDFLOOR: return FindFloor(control, Pointer<FindRequest>(lParam));
+    case TSM_FINDROOM: return FindRoom(control, Pointer<const FindRequest>(lParam));
+    case TSM_GETFLOORCOUNT: return building.GetChildCount();
+    case TSM_GETROOMCOUNT: return lParam ? Pointer<CFloor>(lParam)->GetChildCount() : 0;
+    case TSM_GETTOTALROOMS: return building.TotalRooms();
+    case TSM_GETFLOORINFO: {
+        FloorInfo* info = Pointer<FloorInfo>(lParam);
+        if (info && info->floor) ReadFloorInfo(*info->floor, *info);
+        return 0;
+    }
+    case TSM_GETROOMINFO: {
+        RoomInfo* info = Pointer<RoomInfo>(lParam);
+        if (info && info->room) ReadRoomInfo(*info->room, *info);
+        return 0;
+    }
+    case TSM_GETSTYLE: return building.m_style;
+    case TSM_SETSTYLE: return SetStyle(control, wParam, static_cast<uint32_t>(lParam));
+    case TSM_MODIFYSTYLE: return ModifyStyle(control, wParam, static_cast<uint32_t>(lParam));
+    case TSM_GETBKCOLOR: return building.m_backColor;
+    case TSM_SETBKCOLOR: return SetBackColor(control, wParam, static_cast<COLORREF>(lParam));
+    case TSM_GETIMAGELIST: return Handle(building.m_imageList);
+    case TSM_SETIMAGELIST: return SetImageList(control, wParam, reinterpret_cast<HIMAGELIST>(lParam));
+    case TSM_GETFONT: return Handle(building.m_font);
+    case TSM_SETFONT: return SetFont(control, reinterpret_cast<HFONT>(wParam), lParam);
+    case TSM_SETFLOORIMAGES: return SetFloorImages(control, wParam, lParam);
+    case TSM_GETCHECK: return building.m_check;
+    case TSM_SETFLOORWIDTH: return SetFloorWidth(control, wParam, LOWORD(lParam));
+    case TSM_SETROOMSIZE: return SetRoomSize(control, wParam, LOWORD(lParam), HIWORD(lParam));
+    }
+    return 0;
+}

@@ -1,0 +1,189 @@
+// Floors and rooms painted into the off-screen picture, in content
+// coordinates (the picture's pixels are the content's).
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "controls/multiselect/multiselect_layout.h"
+#include "controls/multiselect/multiselect_window_win.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr int kHeaderCorner = 12;
+constexpr int kRoomCorner = 5;
+
+// Clips the DC to a rectangle, narrowed further by the caller's clip; the
+// clip is removed when this goes.
+class ScopedClip {
+public:
+    ScopedClip(HDC dc, const ElementRect& area, const ElementRect* clip) : dc_(dc) { Narrow(area, clip); }
+    ~ScopedClip() { SelectClipRgn(dc_, nullptr); }
+    ScopedClip(const ScopedClip&) = delete;
+    ScopedClip& operator=(const ScopedClip&) = delete;
+
+    void Narrow(const ElementRect& area, const ElementRect* clip) {
+        HRGN region = CreateRectRgn(area.left, area.top, area.right, area.bottom);
+        if (clip) {
+            HRGN outer = CreateRectRgn(clip->left, clip->top, clip->right, clip->bottom);
+            CombineRgn(region, region, outer, RGN_AND);
+            DeleteObject(outer);
+        }
+        SelectClipRgn(dc_, region);
+        DeleteObject(region);
+    }
+    void Reset(const ElementRect* clip) {
+        if (clip) {
+            Narrow(*clip, nullptr);
+        } else {
+            SelectClipRgn(dc_, nullptr);
+        }
+    }
+
+private:
+    HDC dc_;
+};
+
+// A solid brush selected for filling; none is made for white, which keeps
+// the DC's current brush, as the colours' defaults expect.
+class ScopedFill {
+public:
+    ScopedFill(HDC dc, COLORREF colour, bool whiteKeepsBrush) : dc_(dc) {
+        if (whiteKeepsBrush && colour == kWhite) return;
+        brush_ = CreateSolidBrush(colour);
+        old_ = SelectObject(dc, brush_);
+    }
+    ~ScopedFill() {
+        if (!brush_) return;
+        SelectObject(dc_, old_);
+        DeleteObject(brush_);
+    }
+    ScopedFill(const ScopedFill&) = delete;
+    ScopedFill& operator=(const ScopedFill&) = delete;
+
+private:
+    HDC dc_;
+    HBRUSH brush_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+// A pen of the text colour; black keeps the DC's current pen.
+class ScopedPen {
+public:
+    ScopedPen(HDC dc, COLORREF colour) : dc_(dc) {
+        if (colour == 0) return;
+        pen_ = CreatePen(PS_SOLID, 1, colour);
+        old_ = SelectObject(dc, pen_);
+    }
+    ~ScopedPen() {
+        if (!pen_) return;
+        SelectObject(dc_, old_);
+        DeleteObject(pen_);
+    }
+    ScopedPen(const ScopedPen&) = delete;
+    ScopedPen& operator=(const ScopedPen&) = delete;
+
+private:
+    HDC dc_;
+    HPEN pen_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+bool Meets(const ElementRect& a, const ElementRect* clip) {
+    return !clip || (a.left < clip->right && clip->left < a.right && a.top < clip->bottom && clip->top < a.bottom);
+}
+
+void DrawName(HDC dc, const char* name, RECT box, COLORREF colour, UINT alignment) {
+    const COLORREF old = SetTextColor(dc, colour);
+    DrawTextA(dc, name, -1, &box, alignment | DT_SINGLELINE | DT_VCENTER | DT_NOCLIP);
+    SetTextColor(dc, old);
+}
+
+void DrawGlyph(HDC dc, const CFloor& floor, const ElementRect& at) {
+    if (!floor.m_glyphDC) return;
+    const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    const int size = floor.m_glyphSize;
+    AlphaBlend(dc, at.left, at.top, size, size, static_cast<HDC>(floor.m_glyphDC), size * floor.m_glyphFrame, 0, size,
+               size, blend);
+}
+
+void DrawCheckBox(HDC dc, const CFloor& floor, const ElementRect& at) {
+    UINT state = DFCS_BUTTONCHECK;
+    if (floor.m_check == kChecked) state |= DFCS_CHECKED;
+    if (floor.m_check == kMixed) state |= DFCS_CHECKED | DFCS_BUTTON3STATE;
+    if (floor.GetStyle() & kStyleFlatCheckBoxes) state |= DFCS_FLAT;
+    RECT box = ToRect(at);
+    DrawFrameControl(dc, &box, DFC_BUTTON, state);
+}
+
+void DrawIcon(HDC dc, const CBaseEle& element, int image, int x, int y) {
+    ImageList_Draw(static_cast<HIMAGELIST>(element.GetImageList()), image, dc, x, y, ILD_NORMAL);
+}
+
+}  // namespace
+
+void MultiSelectWindow::PaintFloor(CFloor& floor, void* dcHandle, const ElementRect* clip) {
+    HDC dc = static_cast<HDC>(dcHandle);
+    const ElementRect whole = FloorRect(floor);
+    if (!Meets(whole, clip)) return;
+    const FloorHeaderParts parts = FloorHeaderGeometry(floor, IconSizeOf);
+    const int x = floor.m_x, y = floor.m_y, right = x + floor.m_width, header = floor.m_headerHeight;
+
+    // Drawn twice as tall and clipped, so only the top corners are round.
+    ScopedClip clipTo(dc, {x, y, right, y + header + 1}, clip);
+    {
+        ScopedFill fill(dc, floor.m_headerColor, false);
+        RoundRect(dc, x, y, right, y + 2 * header, kHeaderCorner, kHeaderCorner);
+    }
+    DrawGlyph(dc, floor, parts.glyph);
+    DrawCheckBox(dc, floor, parts.checkBox);
+    int textLeft = parts.checkBox.right + floor.m_spacing / 2;
+    if (parts.hasIcon) {
+        DrawIcon(dc, floor, floor.m_collapsed ? floor.m_imageA : floor.m_imageB, parts.icon.left, parts.icon.top);
+        textLeft = parts.icon.right + floor.m_spacing / 2;
+    }
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, floor.m_name, static_cast<int>(floor.GetNameLength()), &extent);
+    floor.m_textSize = {extent.cx, extent.cy};
+    DrawName(dc, floor.m_name, {textLeft, y, right, y + header}, floor.m_headerTextColor, DT_LEFT);
+
+    clipTo.Reset(clip);
+    if (header < floor.m_height) {
+        {
+            ScopedFill fill(dc, floor.m_bodyColor, false);
+            Rectangle(dc, x, y + header, right, y + floor.m_height);
+        }
+        if (!floor.m_rooms.empty()) {
+            clipTo.Narrow({x, y + header + 1, right, y + floor.m_height}, clip);
+            for (auto& room : floor.m_rooms) room->PaintAt(dc, clip, x, y);
+        }
+    } else {
+        MoveToEx(dc, x, y + header, nullptr);
+        LineTo(dc, right, y + header);
+    }
+}
+
+void MultiSelectWindow::PaintRoom(CRoom& room, void* dcHandle, const ElementRect* clip, int dx, int dy) {
+    HDC dc = static_cast<HDC>(dcHandle);
+    ElementRect at;
+    room.GetRectAt(&at, dx, dy);
+    if (!Meets(at, clip)) return;
+    const bool checked = room.m_check == kChecked;
+    const COLORREF text = checked ? room.m_checkedText : room.m_normalText;
+    {
+        ScopedFill fill(dc, checked ? room.m_checkedFill : room.m_normalFill, true);
+        ScopedPen pen(dc, text);
+        RoundRect(dc, at.left, at.top, at.right, at.bottom, kRoomCorner, kRoomCorner);
+    }
+    RECT box = ToRect(at);
+    if (ShowsIcon(room)) {
+        const ElementSize icon = IconSizeOf(room.GetImageList());
+        const int iconLeft = at.left + room.m_spacing / 2;
+        DrawIcon(dc, room, checked ? room.m_imageA : room.m_imageB, iconLeft,
+                 at.top + (room.m_height - icon.cy) / 2);
+        box.left = iconLeft + icon.cx + room.m_spacing / 2;
+        DrawName(dc, room.m_name, box, text, DT_LEFT);
+    } else {
+        DrawName(dc, room.m_name, box, text, DT_CENTER);
+    }
+}
