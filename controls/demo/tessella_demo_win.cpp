@@ -130,6 +130,8 @@ void CreateBuilding(HWND window) {
     SendMessageA(rooms, TSM_MODIFYSTYLE, MAKEWPARAM(0, 1), TSS_SHAREDFONT);
     SendMessageA(rooms, TSM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
     FillBuilding(rooms);
+    // Every added room reported a selection change: the log starts after them.
+    SendMessageA(Child(window, kLog), LB_RESETCONTENT, 0, 0);
 }
 
 // The text file of the rooms lives in the temporary folder.
