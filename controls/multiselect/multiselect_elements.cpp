@@ -631,6 +631,15 @@ int32_t CBuilding::TotalRooms() const {
     return total;
 }
 
+bool CBuilding::HoldsFloor(const CBaseEle* floor) const {
+    for (const auto& held : m_floors) {
+        if (held.get() == floor) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CBuilding::Notify(BuildingNoticeCode code, CBaseEle* element, int32_t oldState, int32_t newState) {
     if (m_notify == 0 || m_host == nullptr) {
         return;
