@@ -258,6 +258,9 @@ public:
     void CheckAllFloors(int32_t state);
     void InvertAllFloors();
     int32_t TotalRooms() const;
+    // Whether floor is one of this building's: compares addresses only, so a
+    // handle from before a clear or from another control is safely refused.
+    bool HoldsFloor(const CBaseEle* floor) const;
     // Sends a notice when enabled and a host is attached.
     void Notify(BuildingNoticeCode code, CBaseEle* element, int32_t oldState, int32_t newState);
     // Whether destroying the building must also release these.

@@ -9,6 +9,7 @@
 
 // Bytes of a name field including its terminator.
 constexpr size_t kElementNameBytes = 48;
+constexpr size_t kElementNameMaxBytes = kElementNameBytes - 1;
 
 struct LeadByteTable {
     std::array<bool, 256> lead{};  // all false: a single-byte code page

@@ -14,9 +14,9 @@ bool IsUsableSeparator(char separator);
 std::string BuildingText(const CBuilding& building, char separator);
 
 // Saves into buffer of *size bytes with a terminating NUL. When text and NUL do
-// not fit (a size of 0 or less included), nothing is written, *size receives
-// the bytes needed and 0 is returned. Null buffer or size, or an unusable
-// separator: 0.
+// not fit (a size of 0 or less, or a null buffer, included), nothing is
+// written, *size receives the bytes needed and 0 is returned. A null size or
+// an unusable separator: 0 and nothing touched.
 int SaveBuildingText(const CBuilding& building, char separator, char* buffer, int32_t* size);
 // Writes the whole text to path and checks every write and the close, so a
 // full disk is reported as a failure.
