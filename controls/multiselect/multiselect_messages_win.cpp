@@ -20,6 +20,14 @@ T* Pointer(LPARAM lParam) {
     return reinterpret_cast<T*>(lParam);
 }
 
+// A floor handle of this building, or null: one from before a clear or
+// from another control is refused rather than followed.
+CFloor* OwnFloor(const CBuilding& building, CBaseEle* floor) {
+    return building.HoldsFloor(floor) ? static_cast<CFloor*>(floor) : nullptr;
+}
+
+CFloor* FloorParam(const CBuilding& building, LPARAM lParam) { return OwnFloor(building, Pointer<CBaseEle>(lParam)); }
+
 LRESULT Handle(const void* element) { return reinterpret_cast<LRESULT>(element); }
 
 bool Redraw(CBuilding& building, WPARAM wParam) { return LOWORD(wParam) != 0 && building.m_suspended == 0; }
@@ -66,15 +74,16 @@ LRESULT AddFloor(MultiSelectWindow& control, const FloorInfo* info) {
 }
 
 LRESULT AddRoom(MultiSelectWindow& control, const RoomInfo* info) {
-    if (!info || !info->floor) return 0;
     CBuilding& building = control.building();
+    CFloor* floor = info ? OwnFloor(building, info->floor) : nullptr;
+    if (!floor) return 0;
     std::unique_ptr<CRoom> room(new (std::nothrow) CRoom());
     if (!room) return 0;
     if (info->mask & TSF_CHECK) room->SetCheck(info->check, 0, 0);
     ApplyRoomInfo(*room, *info, building.m_leadBytes);
-    if (!info->floor->AddChild(room.get(), 1, 1)) return 0;
+    if (!floor->AddChild(room.get(), 1, 1)) return 0;
     if (building.m_suspended == 0) {
-        building.RelayoutFrom(info->floor);
+        building.RelayoutFrom(floor);
         control.EnsurePicture();
         control.UpdateScrollBars(true);
         RepaintAll(control, true);
@@ -92,13 +101,14 @@ LRESULT GetNames(MultiSelectWindow& control, TextRequest* request) {
 }
 
 LRESULT SetFloorInfo(MultiSelectWindow& control, const FloorInfo* info) {
-    if (!info || !info->floor) return 0;
-    ApplyFloorInfo(*info->floor, *info, control.building().m_leadBytes);
+    CFloor* floor = info ? OwnFloor(control.building(), info->floor) : nullptr;
+    if (!floor) return 0;
+    ApplyFloorInfo(*floor, *info, control.building().m_leadBytes);
     // New header or room sizes move everything below.
     if (info->mask & (TSF_HEADERHEIGHT | TSF_CELLSIZE)) {
         RebuildView(control);
     } else {
-        RepaintElement(control, *info->floor);
+        RepaintElement(control, *floor);
     }
     return 0;
 }
@@ -210,7 +220,8 @@ LRESULT FindFloor(MultiSelectWindow& control, FindRequest* request) {
 
 LRESULT FindRoom(MultiSelectWindow& control, const FindRequest* request) {
     if (!request) return 0;
-    const CFloor* floor = static_cast<const CFloor*>(request->element);
+    const CFloor* floor = OwnFloor(control.building(), request->element);
+    if (request->element && !floor) return 0;
     return Handle(request->mode == 1 ? FindRoomByIndex(control.building(), floor, request->index)
                                      : FindRoomByName(control.building(), floor, request->name));
 }
@@ -305,13 +316,13 @@ LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wPara
     case TSM_ENDUPDATE: return EndUpdate(control);
     case TSM_CHECKALL: return CheckAll(control, wParam, false);
     case TSM_INVERTALL: return CheckAll(control, wParam, true);
-    case TSM_CHECKFLOOR: return CheckFloor(control, wParam, Pointer<CFloor>(lParam), false);
-    case TSM_INVERTFLOOR: return CheckFloor(control, wParam, Pointer<CFloor>(lParam), true);
+    case TSM_CHECKFLOOR: return CheckFloor(control, wParam, FloorParam(building, lParam), false);
+    case TSM_INVERTFLOOR: return CheckFloor(control, wParam, FloorParam(building, lParam), true);
     case TSM_CHECKROOM: return CheckRoom(control, wParam, Pointer<CRoom>(lParam), false);
     case TSM_TOGGLEROOM: return CheckRoom(control, wParam, Pointer<CRoom>(lParam), true);
-    case TSM_EXPANDFLOOR: return FoldFloor(control, wParam, Pointer<CFloor>(lParam), HIWORD(wParam) == 0);
+    case TSM_EXPANDFLOOR: return FoldFloor(control, wParam, FloorParam(building, lParam), HIWORD(wParam) == 0);
     case TSM_TOGGLEFLOOR: {
-        CFloor* floor = Pointer<CFloor>(lParam);
+        CFloor* floor = FloorParam(building, lParam);
         return floor ? FoldFloor(control, wParam, floor, !floor->m_collapsed) : 0;
     }
     case TSM_SAVETEXT: return SaveText(control, Pointer<TextRequest>(lParam));
@@ -319,11 +330,14 @@ LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wPara
     case TSM_FINDFLOOR: return FindFloor(control, Pointer<FindRequest>(lParam));
     case TSM_FINDROOM: return FindRoom(control, Pointer<const FindRequest>(lParam));
     case TSM_GETFLOORCOUNT: return building.GetChildCount();
-    case TSM_GETROOMCOUNT: return lParam ? Pointer<CFloor>(lParam)->GetChildCount() : 0;
+    case TSM_GETROOMCOUNT: {
+        const CFloor* floor = FloorParam(building, lParam);
+        return floor ? floor->GetChildCount() : 0;
+    }
     case TSM_GETTOTALROOMS: return building.TotalRooms();
     case TSM_GETFLOORINFO: {
         FloorInfo* info = Pointer<FloorInfo>(lParam);
-        if (info && info->floor) ReadFloorInfo(*info->floor, *info);
+        if (info && OwnFloor(building, info->floor)) ReadFloorInfo(*info->floor, *info);
         return 0;
     }
     case TSM_GETROOMINFO: {

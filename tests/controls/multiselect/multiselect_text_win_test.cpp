@@ -166,16 +166,21 @@ TEST_F(MultiSelectText, FileRoundTripWritesCrLfAndRestoresStates) {
     EXPECT_EQ(Names(control_, 2), "a,bb,ccc,d") << "a failed load leaves the building";
 }
 
+// Wine maps Z: to the root: /dev/full opens, and every write to it fails.
 TEST_F(MultiSelectText, SaveReportsAFullDiskAsFailure) {
+    const char* full = "Z:\\dev\\full";
+    FILE* probe = std::fopen(full, "w");
+    ASSERT_NE(probe, nullptr) << "the failure must come from writing, not opening";
+    std::fclose(probe);
     AddSample();
-    TextRequest request = {const_cast<char*>("Z:\\dev\\full"), 0, 0, 0, ','};
+    TextRequest request = {const_cast<char*>(full), 0, 0, 0, ','};
     EXPECT_EQ(Send(TSM_SAVEFILE, 0, &request), 0);
 }
 
 TEST_F(MultiSelectText, MemoryRoundTripTakesBothLineEnds) {
     AddSample();
     const std::string saved = SaveText(';');
-    EXPECT_NE(saved.find("F:A\nR:Ca;Ubb;Cccc\n") , std::string::npos) << saved;
+    EXPECT_NE(saved.find("F:A\n" + std::string(61, '-') + "\nR:Ca;Ubb;Cccc\n"), std::string::npos) << saved;
     std::string crlf;
     for (char c : saved) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
 
@@ -223,4 +228,18 @@ TEST_F(MultiSelectText, SeparatorsThatCannotSeparateAreRefused) {
         EXPECT_EQ(Send(TSM_LOADTEXT, 1, &request), 0) << int(separator);
     }
     EXPECT_EQ(Names(control_, 2), "a,bb,ccc,d");
+}
+
+TEST_F(MultiSelectText, FloorHandlesOfOtherBuildingsAreRefused) {
+    CFloor* stale = AddFloor(control_, "gone");
+    SendMessageA(control_, TSM_CLEAR, 0, 0);
+    EXPECT_EQ(AddRoom(control_, stale, "x"), nullptr);
+
+    HWND other = host_->CreateControl(TESSELLA_CLASS_A, kControlId + 1, 0, 0, 100, 100);
+    CFloor* foreign = AddFloorWithRooms(other, "other", 2);
+    AddFloor(control_, "mine");
+    EXPECT_EQ(AddRoom(control_, foreign, "x"), nullptr);
+    EXPECT_EQ(SendMessageA(control_, TSM_GETROOMCOUNT, 0, reinterpret_cast<LPARAM>(foreign)), 0);
+    EXPECT_EQ(SendMessageA(control_, TSM_GETTOTALROOMS, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(other, TSM_GETTOTALROOMS, 0, 0), 2);
 }

@@ -97,6 +97,13 @@ TEST_F(MultiSelectWindow, PaintsFloorsRoomsGlyphsAndTheDisabledLook) {
     EXPECT_NE(box, kHeaderFill);
     EXPECT_EQ(ReadPixel(control, 300, 190), kWhite);
 
+    // A click on the check box repaints that floor alone; its glyph must
+    // come from a live glyph DC, not the one of the last full repaint.
+    Click(control, {top + 16 + 2 * kFloorSpacing + 7, top + 12});
+    ShowNow(host_->handle());
+    EXPECT_EQ(Names(control, 1), "a,b");
+    EXPECT_EQ(ReadPixel(control, top + kFloorSpacing + 3, top + 4 + 8), RGB(236, 242, 250));
+
     EnableWindow(control, FALSE);
     ShowNow(host_->handle());
     EXPECT_EQ(ReadPixel(control, 300, 190), RGB(192, 192, 192));
