@@ -44,50 +44,31 @@ private:
     HDC dc_;
 };
 
-// A solid brush selected for filling; none is made for white, which keeps
-// the DC's current brush, as the colours' defaults expect.
-class ScopedFill {
+// A brush or pen made for one drawing and selected meanwhile; null keeps the
+// DC's current one.
+class ScopedSelection {
 public:
-    ScopedFill(HDC dc, COLORREF colour, bool whiteKeepsBrush) : dc_(dc) {
-        if (whiteKeepsBrush && colour == kWhite) return;
-        brush_ = CreateSolidBrush(colour);
-        old_ = SelectObject(dc, brush_);
+    ScopedSelection(HDC dc, HGDIOBJ object) : dc_(dc), object_(object) {
+        if (object_) old_ = SelectObject(dc, object_);
     }
-    ~ScopedFill() {
-        if (!brush_) return;
+    ~ScopedSelection() {
+        if (!object_) return;
         SelectObject(dc_, old_);
-        DeleteObject(brush_);
+        DeleteObject(object_);
     }
-    ScopedFill(const ScopedFill&) = delete;
-    ScopedFill& operator=(const ScopedFill&) = delete;
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
 
 private:
     HDC dc_;
-    HBRUSH brush_ = nullptr;
+    HGDIOBJ object_;
     HGDIOBJ old_ = nullptr;
 };
 
-// A pen of the text colour; black keeps the DC's current pen.
-class ScopedPen {
-public:
-    ScopedPen(HDC dc, COLORREF colour) : dc_(dc) {
-        if (colour == 0) return;
-        pen_ = CreatePen(PS_SOLID, 1, colour);
-        old_ = SelectObject(dc, pen_);
-    }
-    ~ScopedPen() {
-        if (!pen_) return;
-        SelectObject(dc_, old_);
-        DeleteObject(pen_);
-    }
-    ScopedPen(const ScopedPen&) = delete;
-    ScopedPen& operator=(const ScopedPen&) = delete;
-
-private:
-    HDC dc_;
-    HPEN pen_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
+// Room colours at their defaults draw with what the DC holds: a white fill
+// keeps the current brush and black text the current pen.
+HGDIOBJ RoomBrush(COLORREF colour) { return colour == kWhite ? nullptr : CreateSolidBrush(colour); }
+HGDIOBJ RoomPen(COLORREF colour) { return colour == 0 ? nullptr : CreatePen(PS_SOLID, 1, colour); }
 
 bool Meets(const ElementRect& a, const ElementRect* clip) {
     return !clip || (a.left < clip->right && clip->left < a.right && a.top < clip->bottom && clip->top < a.bottom);
@@ -132,7 +113,7 @@ void MultiSelectWindow::PaintFloor(CFloor& floor, void* dcHandle, const ElementR
     // Drawn twice as tall and clipped, so only the top corners are round.
     ScopedClip clipTo(dc, {x, y, right, y + header + 1}, clip);
     {
-        ScopedFill fill(dc, floor.m_headerColor, false);
+        ScopedSelection fill(dc, CreateSolidBrush(floor.m_headerColor));
         RoundRect(dc, x, y, right, y + 2 * header, kHeaderCorner, kHeaderCorner);
     }
     DrawGlyph(dc, floor, parts.glyph);
@@ -150,7 +131,7 @@ void MultiSelectWindow::PaintFloor(CFloor& floor, void* dcHandle, const ElementR
     clipTo.Reset(clip);
     if (header < floor.m_height) {
         {
-            ScopedFill fill(dc, floor.m_bodyColor, false);
+            ScopedSelection fill(dc, CreateSolidBrush(floor.m_bodyColor));
             Rectangle(dc, x, y + header, right, y + floor.m_height);
         }
         if (!floor.m_rooms.empty()) {
@@ -171,8 +152,8 @@ void MultiSelectWindow::PaintRoom(CRoom& room, void* dcHandle, const ElementRect
     const bool checked = room.m_check == kChecked;
     const COLORREF text = checked ? room.m_checkedText : room.m_normalText;
     {
-        ScopedFill fill(dc, checked ? room.m_checkedFill : room.m_normalFill, true);
-        ScopedPen pen(dc, text);
+        ScopedSelection fill(dc, RoomBrush(checked ? room.m_checkedFill : room.m_normalFill));
+        ScopedSelection pen(dc, RoomPen(text));
         RoundRect(dc, at.left, at.top, at.right, at.bottom, kRoomCorner, kRoomCorner);
     }
     RECT box = ToRect(at);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "tests/controls/multiselect/multiselect_test_support_win.h"
-#include "tests/controls/window_test_support_win.h"
 
 using namespace multiselect_test;
 
@@ -22,24 +21,15 @@ std::string Repeat(const char* text, int times) {
     return out;
 }
 
-class MultiSelectGbk : public ::testing::Test {
+class MultiSelectGbk : public MultiSelectTest {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_NE(LoadTessellaAndRegister(), nullptr);
-        host_ = new HostWindow(600, 300);
-    }
-    static void TearDownTestSuite() { delete host_; }
-    void TearDown() override { host_->Reset(); }
     void SetUp() override {
         ASSERT_EQ(GetACP(), 936u) << "run with LANG=zh_CN.UTF-8";
-        control_ = host_->CreateControl(TESSELLA_CLASS_A, 713, 0, 0, 560, 280);
+        control_ = Create(713, 560, 280);
     }
 
-    static HostWindow* host_;
     HWND control_ = nullptr;
 };
-
-HostWindow* MultiSelectGbk::host_ = nullptr;
 
 }  // namespace
 
@@ -58,10 +48,9 @@ TEST_F(MultiSelectGbk, NamesSurviveASaveAndLoadWithABarSeparator) {
     EXPECT_EQ(SendMessageA(control_, TSM_GETTOTALROOMS, 0, 0), 3) << "'|' inside a character cuts nothing";
     EXPECT_EQ(Names(control_, 0, ','), kBarTrail);
     EXPECT_EQ(Names(control_, 1, ','), std::string(kLivingRoom) + "," + kBarTrail + kLivingRoom);
-    FindRequest byIndex = {nullptr, 1, 0, nullptr};
     FloorInfo info = {};
     info.mask = TSF_NAME;
-    info.floor = reinterpret_cast<CFloor*>(SendMessageA(control_, TSM_FINDFLOOR, 0, reinterpret_cast<LPARAM>(&byIndex)));
+    info.floor = FloorAt(control_, 0);
     SendMessageA(control_, TSM_GETFLOORINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_STREQ(info.name, kFirstFloor);
     ShowNow(host_->handle());

@@ -4,10 +4,13 @@
 // content starts at window pixel 1, 1).
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <string>
 
 #include "controls/tessella.h"
+#include "tests/controls/window_test_support_win.h"
 
 namespace multiselect_test {
 
@@ -19,6 +22,28 @@ constexpr int kRoomWidth = 48;
 constexpr int kRoomHeight = 22;
 constexpr int kColumns = 10;
 constexpr int kLine = 16;  // pixels per line scroll
+
+// One host window per suite; each test's controls go with the test.
+class MultiSelectTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_NE(LoadTessellaAndRegister(), nullptr);
+        host_ = new HostWindow(620, 420);
+    }
+    static void TearDownTestSuite() {
+        delete host_;
+        host_ = nullptr;
+    }
+    void TearDown() override { host_->Reset(); }
+
+    static HWND Create(int id, int width, int height) {
+        HWND control = host_->CreateControl(TESSELLA_CLASS_A, id, 0, 0, width, height);
+        EXPECT_NE(control, nullptr);
+        return control;
+    }
+
+    static inline HostWindow* host_ = nullptr;
+};
 
 inline CFloor* AddFloor(HWND control, const char* name) {
     FloorInfo info = {};
@@ -41,6 +66,16 @@ inline CFloor* AddFloorWithRooms(HWND control, const char* name, int rooms) {
     CFloor* floor = AddFloor(control, name);
     for (int i = 0; i < rooms; ++i) AddRoom(control, floor, ("r" + std::to_string(i)).c_str());
     return floor;
+}
+
+inline void* Find(HWND control, UINT message, FindRequest request) {
+    return reinterpret_cast<void*>(SendMessageA(control, message, 0, reinterpret_cast<LPARAM>(&request)));
+}
+inline CFloor* FloorAt(HWND control, int index) {
+    return static_cast<CFloor*>(Find(control, TSM_FINDFLOOR, {nullptr, 1, index, nullptr}));
+}
+inline CRoom* RoomNamed(HWND control, const char* name) {
+    return static_cast<CRoom*>(Find(control, TSM_FINDROOM, {nullptr, 0, 0, name}));
 }
 
 inline int RoomCheck(HWND control, CRoom* room) {

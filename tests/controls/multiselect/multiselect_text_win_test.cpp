@@ -6,7 +6,6 @@
 #include <string>
 
 #include "tests/controls/multiselect/multiselect_test_support_win.h"
-#include "tests/controls/window_test_support_win.h"
 
 using namespace multiselect_test;
 
@@ -14,18 +13,9 @@ namespace {
 
 constexpr int kControlId = 712;
 
-class MultiSelectText : public ::testing::Test {
+class MultiSelectText : public MultiSelectTest {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_NE(LoadTessellaAndRegister(), nullptr);
-        host_ = new HostWindow(600, 300);
-    }
-    static void TearDownTestSuite() { delete host_; }
-    void TearDown() override { host_->Reset(); }
-    void SetUp() override {
-        control_ = host_->CreateControl(TESSELLA_CLASS_A, kControlId, 0, 0, 560, 280);
-        ASSERT_NE(control_, nullptr);
-    }
+    void SetUp() override { control_ = Create(kControlId, 560, 280); }
 
     LRESULT Send(UINT message, WPARAM wParam, const void* record) {
         return SendMessageA(control_, message, wParam, reinterpret_cast<LPARAM>(record));
@@ -53,11 +43,8 @@ protected:
         return Send(TSM_LOADTEXT, 1, &request);
     }
 
-    static HostWindow* host_;
     HWND control_ = nullptr;
 };
-
-HostWindow* MultiSelectText::host_ = nullptr;
 
 std::string TempPath(const char* name) {
     char directory[MAX_PATH] = {};
@@ -99,6 +86,21 @@ TEST_F(MultiSelectText, NamesListFitsTheBufferItIsGiven) {
     }
     EXPECT_EQ(Names(control_, 0), "bb");
     EXPECT_EQ(Names(control_, 2, '|'), "a|bb|ccc|d");
+
+    // Any non-zero state checks: a room must never be counted but not listed.
+    RoomInfo odd = {};
+    odd.mask = TSF_NAME | TSF_CHECK;
+    odd.floor = FloorAt(control_, 0);
+    odd.check = 7;
+    std::strcpy(odd.name, "e");
+    odd.room = reinterpret_cast<CRoom*>(Send(TSM_ADDROOM, 0, &odd));
+    EXPECT_EQ(RoomCheck(control_, odd.room), 1);
+    odd.check = 2;
+    odd.mask = TSF_CHECK;
+    odd.room = RoomNamed(control_, "bb");
+    Send(TSM_SETROOMINFO, 0, &odd);
+    EXPECT_EQ(Names(control_, 1), "a,bb,ccc,e,d");
+    EXPECT_EQ(SendMessageA(control_, TSM_GETCHECK, 0, 0), 1);
 }
 
 TEST_F(MultiSelectText, FindRoomCountsAcrossFloorsAndRefusesOutsideIndexes) {
@@ -235,7 +237,7 @@ TEST_F(MultiSelectText, FloorHandlesOfOtherBuildingsAreRefused) {
     SendMessageA(control_, TSM_CLEAR, 0, 0);
     EXPECT_EQ(AddRoom(control_, stale, "x"), nullptr);
 
-    HWND other = host_->CreateControl(TESSELLA_CLASS_A, kControlId + 1, 0, 0, 100, 100);
+    HWND other = Create(kControlId + 1, 100, 100);
     CFloor* foreign = AddFloorWithRooms(other, "other", 2);
     AddFloor(control_, "mine");
     EXPECT_EQ(AddRoom(control_, foreign, "x"), nullptr);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/controls/multiselect/multiselect_test_support_win.h"
-#include "tests/controls/window_test_support_win.h"
 
 using namespace multiselect_test;
 
@@ -17,20 +16,9 @@ constexpr COLORREF kCheckedFill = RGB(255, 200, 128);
 constexpr COLORREF kUncheckedFill = RGB(240, 240, 240);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-class MultiSelectWindow : public ::testing::Test {
+class MultiSelectWindow : public MultiSelectTest {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_NE(LoadTessellaAndRegister(), nullptr);
-        host_ = new HostWindow(620, 420);
-    }
-    static void TearDownTestSuite() { delete host_; }
-    void TearDown() override { host_->Reset(); }
-
-    HWND Create(int width, int height, DWORD style = 0) {
-        HWND control = host_->CreateControl(TESSELLA_CLASS_A, kControlId, 0, 0, width, height, style);
-        EXPECT_NE(control, nullptr);
-        return control;
-    }
+    static HWND Create(int width, int height) { return MultiSelectTest::Create(kControlId, width, height); }
 
     // Three floors of 30 rooms: 3 x (24 + 4 + 3 x 26) + 4 x 6 = 342 pixels.
     HWND CreateTall(int width = 560, int height = 150) {
@@ -39,10 +27,7 @@ protected:
         return control;
     }
 
-    static HostWindow* host_;
 };
-
-HostWindow* MultiSelectWindow::host_ = nullptr;
 
 int VerticalPosition(HWND control) { return GetScrollPos(control, SB_VERT); }
 int HorizontalPosition(HWND control) { return GetScrollPos(control, SB_HORZ); }
@@ -281,4 +266,23 @@ TEST_F(MultiSelectWindow, EndUpdateGrowsThePictureForFloorsAddedMeanwhile) {
     // The last floor's last row ends 6 + 4 pixels above the content bottom.
     const int lastRowTop = 200 - 2 * kBorder - kBuildingSpacing - kFloorSpacing - kRoomHeight;
     EXPECT_EQ(ReadPixel(control, 14, lastRowTop + 5 + kBorder), kCheckedFill);
+}
+
+TEST_F(MultiSelectWindow, FoldByMessageShowsTheFinalGlyphAndClearsWhatMovedUp) {
+    HWND control = Create(560, 300);
+    CFloor* first = AddFloorWithRooms(control, "A", 12);
+    AddFloorWithRooms(control, "B", 1);
+    ShowNow(host_->handle());
+    const int oldBottomOfB = kBuildingSpacing + FloorHeight(12) + kBuildingSpacing + FloorHeight(1) - 2 + kBorder;
+    const POINT arrowOfCollapsed = {kBuildingSpacing + kFloorSpacing + 9 + kBorder, kBuildingSpacing + 4 + 8 + kBorder};
+    EXPECT_EQ(ReadPixel(control, 500, oldBottomOfB), kBodyFill);
+    EXPECT_NE(ReadPixel(control, arrowOfCollapsed.x, arrowOfCollapsed.y), kHeaderFill);
+
+    SendMessageA(control, TSM_EXPANDFLOOR, MAKEWPARAM(1, 0), reinterpret_cast<LPARAM>(first));
+    ShowNow(host_->handle());
+    EXPECT_EQ(ReadPixel(control, 500, oldBottomOfB), kWhite);
+    EXPECT_EQ(ReadPixel(control, arrowOfCollapsed.x, arrowOfCollapsed.y), kHeaderFill) << "frame 0's arrow";
+    SendMessageA(control, TSM_TOGGLEFLOOR, 1, reinterpret_cast<LPARAM>(first));
+    ShowNow(host_->handle());
+    EXPECT_EQ(ReadPixel(control, 500, oldBottomOfB), kBodyFill);
 }
