@@ -10,7 +10,7 @@ CBuilding::CBuilding(const LeadByteTable& leadBytes) : CBaseEle(kBuildingKind), 
     m_width = 536;
     m_cellWidth = 524;
     m_cellHeight = 24;
-    m_style = kStyleFlatCheckBoxes | kStyleBorder;
+    m_style = TSS_FLATCHECKS | TSS_BORDER;
 }
 
 CBuilding::~CBuilding() = default;

@@ -107,7 +107,7 @@ void* CBaseEle::SetImageList(void* imageList) {
         return old;  // destroying it would leave the element drawing from a dead list
     }
     m_imageList = imageList;
-    if ((GetStyle() & kStyleSharedImageList) != 0) {
+    if ((GetStyle() & TSS_SHAREDIMAGELIST) != 0) {
         return old;
     }
     if (old != nullptr && Host() != nullptr) {
@@ -127,7 +127,7 @@ void* CBaseEle::SetFont(void* font) {
         return old;
     }
     m_font = font;
-    if ((GetStyle() & kStyleSharedFont) != 0) {
+    if ((GetStyle() & TSS_SHAREDFONT) != 0) {
         return old;
     }
     if (old != nullptr && Host() != nullptr) {

@@ -9,7 +9,7 @@ bool Contains(const ElementRect& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
-int32_t BorderWidth(const CBuilding& building) { return (building.GetStyle() & kStyleBorder) != 0 ? 1 : 0; }
+int32_t BorderWidth(const CBuilding& building) { return (building.GetStyle() & TSS_BORDER) != 0 ? 1 : 0; }
 
 }  // namespace
 
@@ -206,7 +206,7 @@ WheelSteps WheelScroll(int32_t delta) {
 }
 
 bool PressBuilding(CBuilding& building, const BuildingHit& hit) {
-    if ((building.GetStyle() & kStyleMouseReadOnly) != 0) {
+    if ((building.GetStyle() & TSS_READONLY) != 0) {
         return false;
     }
     if (building.m_animating != 0 && hit.floor != building.m_pressedFloor) {
@@ -224,7 +224,7 @@ ClickAction ReleaseBuilding(CBuilding& building, const BuildingHit& hit) {
     // A release without its own press (the press went elsewhere, or was
     // refused) must never act on an earlier click's target.
     building.m_pressedHit = kHitNothing;
-    if ((building.GetStyle() & kStyleMouseReadOnly) != 0 || pressed == kHitNothing) {
+    if ((building.GetStyle() & TSS_READONLY) != 0 || pressed == kHitNothing) {
         return ClickAction::None;
     }
     if (hit.code != pressed || hit.floor != building.m_pressedFloor || hit.room != building.m_pressedRoom) {

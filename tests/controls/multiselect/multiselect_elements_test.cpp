@@ -232,7 +232,7 @@ TEST(MultiSelectHandles, ReplacingTheSameHandleDestroysNothing) {
     ASSERT_EQ(test.host.released.size(), 1u);
     EXPECT_EQ(test.host.released[0], &first);
 
-    building.ModifyStyle(kStyleSharedImageList | kStyleSharedFont, 1, 0);
+    building.ModifyStyle(TSS_SHAREDIMAGELIST | TSS_SHAREDFONT, 1, 0);
     EXPECT_EQ(building.SetImageList(&first), &second);
     EXPECT_EQ(building.SetFont(&first), nullptr);
     EXPECT_EQ(building.SetFont(&first), &first);

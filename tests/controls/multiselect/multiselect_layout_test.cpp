@@ -102,7 +102,7 @@ TEST(MultiSelectHitTest, ClientPointsLoseTheBorderAndGainTheScroll) {
     EXPECT_EQ(window.left, 1);
     EXPECT_EQ(window.bottom, 11);
     EXPECT_EQ(InnerClientRect(test.building, {0, 0, 100, 50}).right, 99);
-    test.building.ModifyStyle(kStyleBorder, 0, 0);
+    test.building.ModifyStyle(TSS_BORDER, 0, 0);
     point = ContentPointFromClient(test.building, 1, 1);
     EXPECT_EQ(point.x, 6);
     EXPECT_EQ(InnerClientRect(test.building, {0, 0, 100, 50}).right, 100);
@@ -165,7 +165,7 @@ TEST(MultiSelectClicks, ActOnlyOnReleaseOverThePressedTarget) {
     EXPECT_EQ(ReleaseBuilding(test.building, glyph), ClickAction::Fold);
     EXPECT_FALSE(PressBuilding(test.building, {kHitNothing, nullptr, nullptr}));
 
-    test.building.ModifyStyle(kStyleMouseReadOnly, 1, 0);
+    test.building.ModifyStyle(TSS_READONLY, 1, 0);
     EXPECT_FALSE(PressBuilding(test.building, first));
     EXPECT_EQ(ReleaseBuilding(test.building, first), ClickAction::None);
 }
