@@ -79,6 +79,22 @@ FloorHeaderParts FloorHeaderGeometry(const CFloor& floor, IconSizeQuery iconSize
         labelRight += icon.cx + s / 2;
     }
     parts.label = {iconLeft - s / 2, labelTop, labelRight, labelTop + floor.m_textSize.cy};
+    parts.textLeft = (parts.hasIcon ? parts.icon.right : parts.checkBox.right) + s / 2;
+    return parts;
+}
+
+RoomFaceParts RoomFaceGeometry(const CRoom& room, int dx, int dy, IconSizeQuery iconSize) {
+    RoomFaceParts parts{};
+    room.GetRectAt(&parts.room, dx, dy);
+    parts.text = parts.room;
+    parts.hasIcon = ShowsIcon(room) && iconSize != nullptr;
+    if (parts.hasIcon) {
+        const ElementSize icon = iconSize(room.GetImageList());
+        const int32_t left = parts.room.left + room.m_spacing / 2;
+        const int32_t top = parts.room.top + (room.m_height - icon.cy) / 2;
+        parts.icon = {left, top, left + icon.cx, top + icon.cy};
+        parts.text.left = parts.icon.right + room.m_spacing / 2;
+    }
     return parts;
 }
 

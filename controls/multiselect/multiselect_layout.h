@@ -26,12 +26,22 @@ struct FloorHeaderParts {
     ElementRect glyph;
     ElementRect checkBox;
     ElementRect icon;  // empty (all zero) without an icon
-    ElementRect label;
+    ElementRect label;  // what hit testing takes for the name
+    int32_t textLeft;   // where the name is drawn: after the icon, else after the check box
     bool hasIcon;
 };
 // In content coordinates; label extent from the floor's last measured text.
 FloorHeaderParts FloorHeaderGeometry(const CFloor& floor, IconSizeQuery iconSize);
 ElementRect FloorRect(const CFloor& floor);
+
+struct RoomFaceParts {
+    ElementRect room;
+    ElementRect icon;  // empty (all zero) without an icon
+    ElementRect text;  // left-aligned after the icon; without one the whole room, centred
+    bool hasIcon;
+};
+// Room at offset dx, dy (its floor's position).
+RoomFaceParts RoomFaceGeometry(const CRoom& room, int dx, int dy, IconSizeQuery iconSize);
 ElementRect FloorBodyRect(const CFloor& floor);
 
 enum HitCode : int32_t {

@@ -50,6 +50,7 @@ TEST(MultiSelectLayout, HeaderParts) {
     EXPECT_EQ(parts.checkBox.top, 6 + 5);
     EXPECT_EQ(parts.label.left, 6 + 40 - 2);
     EXPECT_EQ(parts.label.right, 6 + 40 + 30);
+    EXPECT_EQ(parts.textLeft, 6 + 40);
 
     test.building.SetImageList(&imageListStandIn);
     floor.SetImages(0, 1);
@@ -58,6 +59,21 @@ TEST(MultiSelectLayout, HeaderParts) {
     EXPECT_EQ(parts.icon.left, 6 + 40);
     EXPECT_EQ(parts.icon.right, 6 + 56);
     EXPECT_EQ(parts.label.right, 6 + 40 + 30 + 16 + 2);
+    EXPECT_EQ(parts.textLeft, 6 + 56 + 2);
+
+    CRoom& room = test.Room(0, 0);
+    RoomFaceParts face = RoomFaceGeometry(room, floor.GetX(), floor.GetY(), SixteenPixelIcons);
+    EXPECT_FALSE(face.hasIcon);  // the room has no image indexes
+    EXPECT_EQ(face.text.left, face.room.left);
+    room.SetImages(2, 3);
+    face = RoomFaceGeometry(room, floor.GetX(), floor.GetY(), SixteenPixelIcons);
+    ASSERT_TRUE(face.hasIcon);
+    EXPECT_EQ(face.room.left, 6 + 4);
+    EXPECT_EQ(face.room.top, 6 + 28);
+    EXPECT_EQ(face.icon.left, 6 + 4 + 2);
+    EXPECT_EQ(face.icon.top, 6 + 28 + 3);
+    EXPECT_EQ(face.text.left, 6 + 4 + 2 + 16 + 2);
+    EXPECT_EQ(face.text.right, 6 + 4 + 48);
 }
 
 TEST(MultiSelectHitTest, HeaderPartsRoomsAndGaps) {
