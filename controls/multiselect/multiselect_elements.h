@@ -168,6 +168,9 @@ protected:
     // element belongs to one.
     const LeadByteTable& LeadBytes() const;
     BuildingHost* Host() const;
+
+private:
+    void* ReplaceHandle(void*& slot, void* handle, uint32_t sharedStyle, void (BuildingHost::*release)(void*));
 };
 
 // Derived states: 0 when none, 1 when all, else mixed.
@@ -296,5 +299,6 @@ public:
     int32_t m_noticeDepth = 0;
 
 private:
-    void RecountState(int32_t oldState, CBaseEle* element);
+    // Weights from the floors' states, for a layout after bulk changes.
+    void RecountState();
 };

@@ -248,3 +248,15 @@ TEST(MultiSelectModel, ForeignFloorHandlesAreRecognised) {
     EXPECT_FALSE(test.building.HoldsFloor(&other.Floor(0)));
     EXPECT_FALSE(test.building.HoldsFloor(nullptr));
 }
+
+TEST(MultiSelectNotices, LayoutReportsARecountedState) {
+    TestBuilding test({2, 2});
+    test.Floor(0).SetAllRooms(kUnchecked, 0);  // silently: the building still says all
+    EXPECT_TRUE(test.host.notices.empty());
+    EXPECT_EQ(test.building.GetCheck(), kChecked);
+    test.building.Layout();
+    const std::vector<RecordedNotice> expected = {{Code::CheckChanged, nullptr, kChecked, kMixed}};
+    EXPECT_EQ(test.host.notices, expected);
+    EXPECT_EQ(test.building.m_checkSum, 2);
+    EXPECT_EQ(test.building.m_checkMax, 4);
+}
