@@ -233,6 +233,7 @@ TEST(MultiSelectFile, RoundTripAndFailures) {
     const std::string before = Describe(loaded.building);
     EXPECT_EQ(LoadBuildingFile(loaded.building, path.c_str(), ';'), 0);  // gone
     EXPECT_EQ(LoadBuildingFile(loaded.building, nullptr, ';'), 0);
+    EXPECT_EQ(LoadBuildingFile(loaded.building, "/tmp", ';'), 0);  // opens, but reading fails
     EXPECT_EQ(Describe(loaded.building), before);
     EXPECT_EQ(SaveBuildingFile(saved.building, "/nonexistent-dir/x.txt", ';'), 0);
     EXPECT_EQ(SaveBuildingFile(saved.building, nullptr, ';'), 0);
