@@ -23,7 +23,7 @@ struct NameField {
 
     explicit NameField(std::string_view text) {
         const size_t length = std::min(text.size(), kElementNameBytes);
-        std::memcpy(bytes, text.data(), length);
+        std::copy_n(text.begin(), length, bytes);
         bytes[length] = '\0';
     }
 };
