@@ -311,6 +311,19 @@ FoldTick AdvanceFold(CBuilding& building) {
     return {false, false};
 }
 
+bool SetFloorFolded(CBuilding& building, CFloor& floor, bool collapsed) {
+    if ((floor.m_collapsed != 0) == collapsed) {
+        return false;
+    }
+    floor.m_collapsed = collapsed ? 1 : 0;
+    floor.m_glyphFrame = collapsed ? 0 : floor.m_glyphFrames - 1;
+    if (building.m_animating != 0 && building.m_pressedFloor == &floor) {
+        building.m_animating = 0;
+        building.m_glyphAnimating = 0;
+    }
+    return true;
+}
+
 void StopInteraction(CBuilding& building) {
     building.m_pressedFloor = nullptr;
     building.m_pressedRoom = nullptr;

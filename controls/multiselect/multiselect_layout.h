@@ -117,5 +117,10 @@ struct FoldTick {
     bool glyphFinished;  // at the end: repaint the glyph at its final frame
 };
 FoldTick AdvanceFold(CBuilding& building);
+// Folds or opens a floor at once (the messages, not a click): the glyph takes
+// its final frame, and a running fold of that floor ends, so its next tick
+// reports the end. Returns whether the floor changed; the window lays out
+// from the floor and repaints with background.
+bool SetFloorFolded(CBuilding& building, CFloor& floor, bool collapsed);
 // Forgets the fold and the press; the window kills its timer.
 void StopInteraction(CBuilding& building);

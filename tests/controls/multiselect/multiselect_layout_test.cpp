@@ -229,3 +229,22 @@ TEST(MultiSelectFold, ClearingDuringAFoldEndsIt) {
     EXPECT_EQ(test.building.m_pressedHit, kHitNothing);
     EXPECT_TRUE(AdvanceFold(test.building).ended);  // a late tick touches nothing
 }
+
+TEST(MultiSelectFold, FoldingByMessageShowsTheFinalGlyphAndEndsAFold) {
+    TestBuilding test({12, 3});
+    CFloor& floor = test.Floor(0);
+    EXPECT_FALSE(SetFloorFolded(test.building, floor, false));  // already open
+    StartFold(test.building, floor);
+    AdvanceFold(test.building);
+    ASSERT_TRUE(SetFloorFolded(test.building, floor, false));  // opened again mid-fold
+    EXPECT_EQ(floor.m_glyphFrame, 6);
+    EXPECT_TRUE(AdvanceFold(test.building).ended);
+    test.building.RelayoutFrom(&floor);
+    EXPECT_EQ(floor.GetHeight(), 80);
+    EXPECT_EQ(test.Floor(1).GetY(), 6 + 80 + 6);
+
+    ASSERT_TRUE(SetFloorFolded(test.building, test.Floor(1), true));
+    EXPECT_EQ(test.Floor(1).m_glyphFrame, 0);
+    test.building.RelayoutFrom(&test.Floor(1));
+    EXPECT_EQ(test.Floor(1).GetHeight(), 24);
+}
