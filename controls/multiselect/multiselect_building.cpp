@@ -10,7 +10,7 @@ CBuilding::CBuilding(const LeadByteTable& leadBytes) : CBaseEle(kBuildingKind), 
     m_width = 536;
     m_cellWidth = 524;
     m_cellHeight = 24;
-    m_style = kStyleFlatCheckBoxes | kStyleBorder;
+    m_style = TSS_FLATCHECKS | TSS_BORDER;
 }
 
 CBuilding::~CBuilding() = default;
@@ -68,7 +68,7 @@ void CBuilding::Layout() {
         y += floor->GetHeight() + m_spacing;
     }
     m_height = y;
-    RecountState(m_check, nullptr);
+    RecountState();
 }
 
 int32_t CBuilding::GetChildCount() const { return static_cast<int32_t>(m_floors.size()); }
@@ -174,7 +174,8 @@ void CBuilding::Notify(BuildingNoticeCode code, CBaseEle* element, int32_t oldSt
     --m_noticeDepth;
 }
 
-void CBuilding::RecountState(int32_t oldState, CBaseEle* element) {
+void CBuilding::RecountState() {
+    const int32_t oldState = m_check;
     m_checkMax = 2 * static_cast<int32_t>(m_floors.size());
     m_checkSum = 0;
     for (const auto& floor : m_floors) {
@@ -182,6 +183,6 @@ void CBuilding::RecountState(int32_t oldState, CBaseEle* element) {
     }
     m_check = StateOfCount(m_checkSum, m_checkMax);
     if (m_check != oldState) {
-        Notify(BuildingNoticeCode::CheckChanged, element, oldState, m_check);
+        Notify(BuildingNoticeCode::CheckChanged, nullptr, oldState, m_check);
     }
 }

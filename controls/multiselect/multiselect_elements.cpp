@@ -102,18 +102,7 @@ int32_t CBaseEle::SetCheck(int32_t state, int notify, int repaintHint) {
 CBaseEle* CBaseEle::SetParent(CBaseEle* parent) { return std::exchange(m_parent, parent); }
 
 void* CBaseEle::SetImageList(void* imageList) {
-    void* old = m_imageList;
-    if (imageList == old) {
-        return old;  // destroying it would leave the element drawing from a dead list
-    }
-    m_imageList = imageList;
-    if ((GetStyle() & kStyleSharedImageList) != 0) {
-        return old;
-    }
-    if (old != nullptr && Host() != nullptr) {
-        Host()->ReleaseImageList(old);
-    }
-    return nullptr;
+    return ReplaceHandle(m_imageList, imageList, TSS_SHAREDIMAGELIST, &BuildingHost::ReleaseImageList);
 }
 
 void CBaseEle::SetImages(int32_t a, int32_t b) {
@@ -122,16 +111,20 @@ void CBaseEle::SetImages(int32_t a, int32_t b) {
 }
 
 void* CBaseEle::SetFont(void* font) {
-    void* old = m_font;
-    if (font == old) {
-        return old;
+    return ReplaceHandle(m_font, font, TSS_SHAREDFONT, &BuildingHost::ReleaseFont);
+}
+
+void* CBaseEle::ReplaceHandle(void*& slot, void* handle, uint32_t sharedStyle, void (BuildingHost::*release)(void*)) {
+    void* old = slot;
+    if (handle == old) {
+        return old;  // releasing it would leave the element drawing with a dead handle
     }
-    m_font = font;
-    if ((GetStyle() & kStyleSharedFont) != 0) {
+    slot = handle;
+    if ((GetStyle() & sharedStyle) != 0) {
         return old;
     }
     if (old != nullptr && Host() != nullptr) {
-        Host()->ReleaseFont(old);
+        (Host()->*release)(old);
     }
     return nullptr;
 }

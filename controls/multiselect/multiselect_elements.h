@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/multiselect/multiselect_names.h"
+#include "controls/tessella_codes.h"
 
 class CBaseEle;
 class CFloor;
@@ -29,15 +30,8 @@ struct ElementSize {
 enum ElementKind : int32_t { kBuildingKind = 0, kRoomKind = 1, kFloorKind = 2 };
 enum CheckState : int32_t { kUnchecked = 0, kChecked = 1, kMixed = 2 };
 
-// Style bits shared by the building and its elements.
-constexpr uint32_t kStyleFlatCheckBoxes = 0x01;
-constexpr uint32_t kStyleSharedImageList = 0x02;  // not owned: never destroyed here
-constexpr uint32_t kStyleSharedFont = 0x04;       // not owned: never deleted here
-constexpr uint32_t kStyleBorder = 0x08;
-constexpr uint32_t kStyleMouseReadOnly = 0x10;
-
-// Codes of the notices the parent receives (TSN_CHECKCHANGED, TSN_SELCHANGED).
-enum class BuildingNoticeCode : int32_t { CheckChanged = 1, SelectionChanged = 6 };
+// Style bits are the host's TSS_ flags; notice codes its TSN_ codes.
+enum class BuildingNoticeCode : int32_t { CheckChanged = TSN_CHECKCHANGED, SelectionChanged = TSN_SELCHANGED };
 struct BuildingNotice {
     BuildingNoticeCode code;
     CBaseEle* element;  // the floor concerned, or null
@@ -174,6 +168,9 @@ protected:
     // element belongs to one.
     const LeadByteTable& LeadBytes() const;
     BuildingHost* Host() const;
+
+private:
+    void* ReplaceHandle(void*& slot, void* handle, uint32_t sharedStyle, void (BuildingHost::*release)(void*));
 };
 
 // Derived states: 0 when none, 1 when all, else mixed.
@@ -264,8 +261,8 @@ public:
     // Sends a notice when enabled and a host is attached.
     void Notify(BuildingNoticeCode code, CBaseEle* element, int32_t oldState, int32_t newState);
     // Whether destroying the building must also release these.
-    bool OwnsImageList() const { return (m_style & kStyleSharedImageList) == 0; }
-    bool OwnsFont() const { return (m_style & kStyleSharedFont) == 0; }
+    bool OwnsImageList() const { return (m_style & TSS_SHAREDIMAGELIST) == 0; }
+    bool OwnsFont() const { return (m_style & TSS_SHAREDFONT) == 0; }
 
     std::vector<std::unique_ptr<CFloor>> m_floors;
     int32_t m_roomWidth = 48;
@@ -302,5 +299,6 @@ public:
     int32_t m_noticeDepth = 0;
 
 private:
-    void RecountState(int32_t oldState, CBaseEle* element);
+    // Weights from the floors' states, for a layout after bulk changes.
+    void RecountState();
 };

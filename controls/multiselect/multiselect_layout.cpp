@@ -9,7 +9,7 @@ bool Contains(const ElementRect& rect, int x, int y) {
     return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
 }
 
-int32_t BorderWidth(const CBuilding& building) { return (building.GetStyle() & kStyleBorder) != 0 ? 1 : 0; }
+int32_t BorderWidth(const CBuilding& building) { return (building.GetStyle() & TSS_BORDER) != 0 ? 1 : 0; }
 
 }  // namespace
 
@@ -79,6 +79,22 @@ FloorHeaderParts FloorHeaderGeometry(const CFloor& floor, IconSizeQuery iconSize
         labelRight += icon.cx + s / 2;
     }
     parts.label = {iconLeft - s / 2, labelTop, labelRight, labelTop + floor.m_textSize.cy};
+    parts.textLeft = (parts.hasIcon ? parts.icon.right : parts.checkBox.right) + s / 2;
+    return parts;
+}
+
+RoomFaceParts RoomFaceGeometry(const CRoom& room, int dx, int dy, IconSizeQuery iconSize) {
+    RoomFaceParts parts{};
+    room.GetRectAt(&parts.room, dx, dy);
+    parts.text = parts.room;
+    parts.hasIcon = ShowsIcon(room) && iconSize != nullptr;
+    if (parts.hasIcon) {
+        const ElementSize icon = iconSize(room.GetImageList());
+        const int32_t left = parts.room.left + room.m_spacing / 2;
+        const int32_t top = parts.room.top + (room.m_height - icon.cy) / 2;
+        parts.icon = {left, top, left + icon.cx, top + icon.cy};
+        parts.text.left = parts.icon.right + room.m_spacing / 2;
+    }
     return parts;
 }
 
@@ -206,7 +222,7 @@ WheelSteps WheelScroll(int32_t delta) {
 }
 
 bool PressBuilding(CBuilding& building, const BuildingHit& hit) {
-    if ((building.GetStyle() & kStyleMouseReadOnly) != 0) {
+    if ((building.GetStyle() & TSS_READONLY) != 0) {
         return false;
     }
     if (building.m_animating != 0 && hit.floor != building.m_pressedFloor) {
@@ -224,7 +240,7 @@ ClickAction ReleaseBuilding(CBuilding& building, const BuildingHit& hit) {
     // A release without its own press (the press went elsewhere, or was
     // refused) must never act on an earlier click's target.
     building.m_pressedHit = kHitNothing;
-    if ((building.GetStyle() & kStyleMouseReadOnly) != 0 || pressed == kHitNothing) {
+    if ((building.GetStyle() & TSS_READONLY) != 0 || pressed == kHitNothing) {
         return ClickAction::None;
     }
     if (hit.code != pressed || hit.floor != building.m_pressedFloor || hit.room != building.m_pressedRoom) {
@@ -293,6 +309,19 @@ FoldTick AdvanceFold(CBuilding& building) {
     }
     ++building.m_tick;
     return {false, false};
+}
+
+bool SetFloorFolded(CBuilding& building, CFloor& floor, bool collapsed) {
+    if ((floor.m_collapsed != 0) == collapsed) {
+        return false;
+    }
+    floor.m_collapsed = collapsed ? 1 : 0;
+    floor.m_glyphFrame = collapsed ? 0 : floor.m_glyphFrames - 1;
+    if (building.m_animating != 0 && building.m_pressedFloor == &floor) {
+        building.m_animating = 0;
+        building.m_glyphAnimating = 0;
+    }
+    return true;
 }
 
 void StopInteraction(CBuilding& building) {

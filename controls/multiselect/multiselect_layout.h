@@ -26,12 +26,22 @@ struct FloorHeaderParts {
     ElementRect glyph;
     ElementRect checkBox;
     ElementRect icon;  // empty (all zero) without an icon
-    ElementRect label;
+    ElementRect label;  // what hit testing takes for the name
+    int32_t textLeft;   // where the name is drawn: after the icon, else after the check box
     bool hasIcon;
 };
 // In content coordinates; label extent from the floor's last measured text.
 FloorHeaderParts FloorHeaderGeometry(const CFloor& floor, IconSizeQuery iconSize);
 ElementRect FloorRect(const CFloor& floor);
+
+struct RoomFaceParts {
+    ElementRect room;
+    ElementRect icon;  // empty (all zero) without an icon
+    ElementRect text;  // left-aligned after the icon; without one the whole room, centred
+    bool hasIcon;
+};
+// Room at offset dx, dy (its floor's position).
+RoomFaceParts RoomFaceGeometry(const CRoom& room, int dx, int dy, IconSizeQuery iconSize);
 ElementRect FloorBodyRect(const CFloor& floor);
 
 enum HitCode : int32_t {
@@ -107,5 +117,10 @@ struct FoldTick {
     bool glyphFinished;  // at the end: repaint the glyph at its final frame
 };
 FoldTick AdvanceFold(CBuilding& building);
+// Folds or opens a floor at once (the messages, not a click): the glyph takes
+// its final frame, and a running fold of that floor ends, so its next tick
+// reports the end. Returns whether the floor changed; the window lays out
+// from the floor and repaints with background.
+bool SetFloorFolded(CBuilding& building, CFloor& floor, bool collapsed);
 // Forgets the fold and the press; the window kills its timer.
 void StopInteraction(CBuilding& building);

@@ -12,8 +12,8 @@
 namespace {
 
 constexpr std::string_view kSeparatorLine = "-------------------------------------------------------------\n";
-// The runtime reads a file in pieces of this many bytes; pieces of one line
-// are joined again, so rows of many columns survive a round trip.
+// Files are read in pieces of this many bytes but split into lines only once
+// whole, so a row of many columns is never cut into bogus lines.
 constexpr size_t kReadPieceBytes = 512;
 
 // The text form of a name: its bytes up to the field, NUL-terminated, so the
@@ -23,7 +23,7 @@ struct NameField {
 
     explicit NameField(std::string_view text) {
         const size_t length = std::min(text.size(), kElementNameBytes);
-        std::memcpy(bytes, text.data(), length);
+        std::copy_n(text.begin(), length, bytes);
         bytes[length] = '\0';
     }
 };
@@ -118,6 +118,32 @@ int LoadValidatedText(CBuilding& building, std::string_view text, char separator
     return complete ? 1 : 0;
 }
 
+// The text of a building too large for memory is a failed save, not an
+// exception thrown through the window procedure.
+bool TryBuildingText(const CBuilding& building, char separator, std::string& text) {
+    try {
+        text = BuildingText(building, separator);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// Reads the whole file before the building is cleared, so a read error or a
+// file too large for memory leaves the building as it was.
+bool ReadWholeFile(std::FILE* file, std::string& text) {
+    char piece[kReadPieceBytes];
+    size_t got = 0;
+    try {
+        while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) {
+            text.append(piece, got);
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    return std::ferror(file) == 0;
+}
+
 bool CanLoad(const CBuilding& building, char separator) {
     return IsUsableSeparator(separator) && !building.IsNotifying();
 }
@@ -174,8 +200,8 @@ int SaveBuildingText(const CBuilding& building, char separator, char* buffer, in
     if (size == nullptr || !IsUsableSeparator(separator)) {
         return 0;
     }
-    const std::string text = BuildingText(building, separator);
-    if (text.size() >= static_cast<size_t>(INT32_MAX)) {
+    std::string text;
+    if (!TryBuildingText(building, separator, text) || text.size() >= static_cast<size_t>(INT32_MAX)) {
         return 0;
     }
     const int32_t needed = static_cast<int32_t>(text.size()) + 1;
@@ -192,7 +218,10 @@ int SaveBuildingFile(const CBuilding& building, const char* path, char separator
     if (path == nullptr || !IsUsableSeparator(separator)) {
         return 0;
     }
-    const std::string text = BuildingText(building, separator);
+    std::string text;
+    if (!TryBuildingText(building, separator, text)) {
+        return 0;
+    }
     std::FILE* file = std::fopen(path, "w");
     if (file == nullptr) {
         return 0;
@@ -219,17 +248,10 @@ int LoadBuildingFile(CBuilding& building, const char* path, char separator) {
     if (file == nullptr) {
         return 0;
     }
-    // Read whole before the building is cleared, so a read error leaves it
-    // as it was.
     std::string text;
-    char piece[kReadPieceBytes];
-    size_t got = 0;
-    while ((got = std::fread(piece, 1, sizeof piece, file)) > 0) {
-        text.append(piece, got);
-    }
-    const bool readFailed = std::ferror(file) != 0;
+    const bool read = ReadWholeFile(file, text);
     std::fclose(file);
-    if (readFailed) {
+    if (!read) {
         return 0;
     }
     return LoadValidatedText(building, text, separator);

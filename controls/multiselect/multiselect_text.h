@@ -25,7 +25,9 @@ int SaveBuildingFile(const CBuilding& building, const char* path, char separator
 // Replaces the building by the NUL-terminated text with notices suppressed,
 // then reports a change of the building state against the state before the
 // load. Returns 0 with nothing changed for null text, an unusable separator,
-// or while a notice is being sent. The window repaints afterwards.
+// an unopenable or unreadable file, or while a notice is being sent; 0 also
+// when memory ran out for some element (the rest is loaded). The window
+// repaints afterwards. Lines of any length are read whole.
 int LoadBuildingText(CBuilding& building, const char* text, char separator);
 int LoadBuildingFile(CBuilding& building, const char* path, char separator);
 

@@ -232,7 +232,7 @@ TEST(MultiSelectHandles, ReplacingTheSameHandleDestroysNothing) {
     ASSERT_EQ(test.host.released.size(), 1u);
     EXPECT_EQ(test.host.released[0], &first);
 
-    building.ModifyStyle(kStyleSharedImageList | kStyleSharedFont, 1, 0);
+    building.ModifyStyle(TSS_SHAREDIMAGELIST | TSS_SHAREDFONT, 1, 0);
     EXPECT_EQ(building.SetImageList(&first), &second);
     EXPECT_EQ(building.SetFont(&first), nullptr);
     EXPECT_EQ(building.SetFont(&first), &first);
@@ -247,4 +247,16 @@ TEST(MultiSelectModel, ForeignFloorHandlesAreRecognised) {
     EXPECT_TRUE(test.building.HoldsFloor(&test.Floor(0)));
     EXPECT_FALSE(test.building.HoldsFloor(&other.Floor(0)));
     EXPECT_FALSE(test.building.HoldsFloor(nullptr));
+}
+
+TEST(MultiSelectNotices, LayoutReportsARecountedState) {
+    TestBuilding test({2, 2});
+    test.Floor(0).SetAllRooms(kUnchecked, 0);  // silently: the building still says all
+    EXPECT_TRUE(test.host.notices.empty());
+    EXPECT_EQ(test.building.GetCheck(), kChecked);
+    test.building.Layout();
+    const std::vector<RecordedNotice> expected = {{Code::CheckChanged, nullptr, kChecked, kMixed}};
+    EXPECT_EQ(test.host.notices, expected);
+    EXPECT_EQ(test.building.m_checkSum, 2);
+    EXPECT_EQ(test.building.m_checkMax, 4);
 }

@@ -50,6 +50,7 @@ TEST(MultiSelectLayout, HeaderParts) {
     EXPECT_EQ(parts.checkBox.top, 6 + 5);
     EXPECT_EQ(parts.label.left, 6 + 40 - 2);
     EXPECT_EQ(parts.label.right, 6 + 40 + 30);
+    EXPECT_EQ(parts.textLeft, 6 + 40);
 
     test.building.SetImageList(&imageListStandIn);
     floor.SetImages(0, 1);
@@ -58,6 +59,21 @@ TEST(MultiSelectLayout, HeaderParts) {
     EXPECT_EQ(parts.icon.left, 6 + 40);
     EXPECT_EQ(parts.icon.right, 6 + 56);
     EXPECT_EQ(parts.label.right, 6 + 40 + 30 + 16 + 2);
+    EXPECT_EQ(parts.textLeft, 6 + 56 + 2);
+
+    CRoom& room = test.Room(0, 0);
+    RoomFaceParts face = RoomFaceGeometry(room, floor.GetX(), floor.GetY(), SixteenPixelIcons);
+    EXPECT_FALSE(face.hasIcon);  // the room has no image indexes
+    EXPECT_EQ(face.text.left, face.room.left);
+    room.SetImages(2, 3);
+    face = RoomFaceGeometry(room, floor.GetX(), floor.GetY(), SixteenPixelIcons);
+    ASSERT_TRUE(face.hasIcon);
+    EXPECT_EQ(face.room.left, 6 + 4);
+    EXPECT_EQ(face.room.top, 6 + 28);
+    EXPECT_EQ(face.icon.left, 6 + 4 + 2);
+    EXPECT_EQ(face.icon.top, 6 + 28 + 3);
+    EXPECT_EQ(face.text.left, 6 + 4 + 2 + 16 + 2);
+    EXPECT_EQ(face.text.right, 6 + 4 + 48);
 }
 
 TEST(MultiSelectHitTest, HeaderPartsRoomsAndGaps) {
@@ -102,7 +118,7 @@ TEST(MultiSelectHitTest, ClientPointsLoseTheBorderAndGainTheScroll) {
     EXPECT_EQ(window.left, 1);
     EXPECT_EQ(window.bottom, 11);
     EXPECT_EQ(InnerClientRect(test.building, {0, 0, 100, 50}).right, 99);
-    test.building.ModifyStyle(kStyleBorder, 0, 0);
+    test.building.ModifyStyle(TSS_BORDER, 0, 0);
     point = ContentPointFromClient(test.building, 1, 1);
     EXPECT_EQ(point.x, 6);
     EXPECT_EQ(InnerClientRect(test.building, {0, 0, 100, 50}).right, 100);
@@ -165,7 +181,7 @@ TEST(MultiSelectClicks, ActOnlyOnReleaseOverThePressedTarget) {
     EXPECT_EQ(ReleaseBuilding(test.building, glyph), ClickAction::Fold);
     EXPECT_FALSE(PressBuilding(test.building, {kHitNothing, nullptr, nullptr}));
 
-    test.building.ModifyStyle(kStyleMouseReadOnly, 1, 0);
+    test.building.ModifyStyle(TSS_READONLY, 1, 0);
     EXPECT_FALSE(PressBuilding(test.building, first));
     EXPECT_EQ(ReleaseBuilding(test.building, first), ClickAction::None);
 }
@@ -212,4 +228,23 @@ TEST(MultiSelectFold, ClearingDuringAFoldEndsIt) {
     EXPECT_EQ(test.building.m_pressedFloor, nullptr);
     EXPECT_EQ(test.building.m_pressedHit, kHitNothing);
     EXPECT_TRUE(AdvanceFold(test.building).ended);  // a late tick touches nothing
+}
+
+TEST(MultiSelectFold, FoldingByMessageShowsTheFinalGlyphAndEndsAFold) {
+    TestBuilding test({12, 3});
+    CFloor& floor = test.Floor(0);
+    EXPECT_FALSE(SetFloorFolded(test.building, floor, false));  // already open
+    StartFold(test.building, floor);
+    AdvanceFold(test.building);
+    ASSERT_TRUE(SetFloorFolded(test.building, floor, false));  // opened again mid-fold
+    EXPECT_EQ(floor.m_glyphFrame, 6);
+    EXPECT_TRUE(AdvanceFold(test.building).ended);
+    test.building.RelayoutFrom(&floor);
+    EXPECT_EQ(floor.GetHeight(), 80);
+    EXPECT_EQ(test.Floor(1).GetY(), 6 + 80 + 6);
+
+    ASSERT_TRUE(SetFloorFolded(test.building, test.Floor(1), true));
+    EXPECT_EQ(test.Floor(1).m_glyphFrame, 0);
+    test.building.RelayoutFrom(&test.Floor(1));
+    EXPECT_EQ(test.Floor(1).GetHeight(), 24);
 }
