@@ -193,15 +193,11 @@ LRESULT CheckRoom(MultiSelectWindow& control, WPARAM wParam, CRoom* room, bool t
     return 0;
 }
 
-// Folding by message jumps to the end state: the glyph shows its final frame
-// and the picture is cleared first, so nothing of the longer floor stays.
-LRESULT FoldFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, int collapsed) {
-    if (!floor) return 0;
-    if (floor->m_collapsed == collapsed) return 0;
+// Folding by message jumps to the end state; the picture is cleared first,
+// so nothing of the longer floor stays below the last one.
+LRESULT FoldFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, bool collapsed) {
     CBuilding& building = control.building();
-    if (building.m_animating && building.m_pressedFloor == floor) control.StopFold();
-    floor->m_collapsed = collapsed;
-    floor->m_glyphFrame = collapsed ? 0 : floor->m_glyphFrames - 1;
+    if (!floor || !SetFloorFolded(building, *floor, collapsed)) return 0;
     if (Redraw(building, wParam)) {
         building.RelayoutFrom(floor);
         control.UpdateScrollBars(true);
@@ -229,9 +225,9 @@ LRESULT FindRoom(MultiSelectWindow& control, const FindRequest* request) {
 // Style bits that change the look: flat check boxes repaint the picture, the
 // border changes the client area the scroll bars measure.
 void ShowStyleChange(MultiSelectWindow& control, WPARAM wParam, uint32_t bits) {
-    if (!LOWORD(wParam) || !(bits & (kStyleFlatCheckBoxes | kStyleBorder))) return;
-    if (bits & kStyleFlatCheckBoxes) control.RepaintPicture(nullptr, false);
-    if (bits & kStyleBorder) control.UpdateScrollBars(false);
+    if (!LOWORD(wParam) || !(bits & (TSS_FLATCHECKS | TSS_BORDER))) return;
+    if (bits & TSS_FLATCHECKS) control.RepaintPicture(nullptr, false);
+    if (bits & TSS_BORDER) control.UpdateScrollBars(false);
     control.InvalidateAll();
 }
 
@@ -323,7 +319,7 @@ LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wPara
     case TSM_EXPANDFLOOR: return FoldFloor(control, wParam, FloorParam(building, lParam), HIWORD(wParam) == 0);
     case TSM_TOGGLEFLOOR: {
         CFloor* floor = FloorParam(building, lParam);
-        return floor ? FoldFloor(control, wParam, floor, !floor->m_collapsed) : 0;
+        return floor ? FoldFloor(control, wParam, floor, floor->m_collapsed == 0) : 0;
     }
     case TSM_SAVETEXT: return SaveText(control, Pointer<TextRequest>(lParam));
     case TSM_LOADTEXT: return LoadText(control, wParam, Pointer<const TextRequest>(lParam));

@@ -28,7 +28,7 @@ void RepaintAndShow(MultiSelectWindow& control, CBaseEle& element) {
 
 void PressBuildingAt(MultiSelectWindow& control, int x, int y) {
     CBuilding& building = control.building();
-    if (building.GetStyle() & kStyleMouseReadOnly) return;
+    if (building.GetStyle() & TSS_READONLY) return;
     if (GetFocus() != control.window()) SetFocus(control.window());
     if (PressBuilding(building, HitAt(building, x, y))) SetCapture(control.window());
 }

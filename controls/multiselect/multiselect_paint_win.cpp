@@ -92,7 +92,7 @@ void DrawCheckBox(HDC dc, const CFloor& floor, const ElementRect& at) {
     UINT state = DFCS_BUTTONCHECK;
     if (floor.m_check == kChecked) state |= DFCS_CHECKED;
     if (floor.m_check == kMixed) state |= DFCS_CHECKED | DFCS_BUTTON3STATE;
-    if (floor.GetStyle() & kStyleFlatCheckBoxes) state |= DFCS_FLAT;
+    if (floor.GetStyle() & TSS_FLATCHECKS) state |= DFCS_FLAT;
     RECT box = ToRect(at);
     DrawFrameControl(dc, &box, DFC_BUTTON, state);
 }
@@ -118,15 +118,13 @@ void MultiSelectWindow::PaintFloor(CFloor& floor, void* dcHandle, const ElementR
     }
     DrawGlyph(dc, floor, parts.glyph);
     DrawCheckBox(dc, floor, parts.checkBox);
-    int textLeft = parts.checkBox.right + floor.m_spacing / 2;
     if (parts.hasIcon) {
         DrawIcon(dc, floor, floor.m_collapsed ? floor.m_imageA : floor.m_imageB, parts.icon.left, parts.icon.top);
-        textLeft = parts.icon.right + floor.m_spacing / 2;
     }
     SIZE extent = {0, 0};
     GetTextExtentPoint32A(dc, floor.m_name, static_cast<int>(floor.GetNameLength()), &extent);
     floor.m_textSize = {extent.cx, extent.cy};
-    DrawName(dc, floor.m_name, {textLeft, y, right, y + header}, floor.m_headerTextColor, DT_LEFT);
+    DrawName(dc, floor.m_name, {parts.textLeft, y, right, y + header}, floor.m_headerTextColor, DT_LEFT);
 
     clipTo.Reset(clip);
     if (header < floor.m_height) {
@@ -146,8 +144,8 @@ void MultiSelectWindow::PaintFloor(CFloor& floor, void* dcHandle, const ElementR
 
 void MultiSelectWindow::PaintRoom(CRoom& room, void* dcHandle, const ElementRect* clip, int dx, int dy) {
     HDC dc = static_cast<HDC>(dcHandle);
-    ElementRect at;
-    room.GetRectAt(&at, dx, dy);
+    const RoomFaceParts face = RoomFaceGeometry(room, dx, dy, IconSizeOf);
+    const ElementRect& at = face.room;
     if (!Meets(at, clip)) return;
     const bool checked = room.m_check == kChecked;
     const COLORREF text = checked ? room.m_checkedText : room.m_normalText;
@@ -156,15 +154,6 @@ void MultiSelectWindow::PaintRoom(CRoom& room, void* dcHandle, const ElementRect
         ScopedSelection pen(dc, RoomPen(text));
         RoundRect(dc, at.left, at.top, at.right, at.bottom, kRoomCorner, kRoomCorner);
     }
-    RECT box = ToRect(at);
-    if (ShowsIcon(room)) {
-        const ElementSize icon = IconSizeOf(room.GetImageList());
-        const int iconLeft = at.left + room.m_spacing / 2;
-        DrawIcon(dc, room, checked ? room.m_imageA : room.m_imageB, iconLeft,
-                 at.top + (room.m_height - icon.cy) / 2);
-        box.left = iconLeft + icon.cx + room.m_spacing / 2;
-        DrawName(dc, room.m_name, box, text, DT_LEFT);
-    } else {
-        DrawName(dc, room.m_name, box, text, DT_CENTER);
-    }
+    if (face.hasIcon) DrawIcon(dc, room, checked ? room.m_imageA : room.m_imageB, face.icon.left, face.icon.top);
+    DrawName(dc, room.m_name, ToRect(face.text), text, face.hasIcon ? DT_LEFT : DT_CENTER);
 }

@@ -178,7 +178,7 @@ void MultiSelectWindow::PaintWindow(HDC dc) {
     RECT client;
     GetClientRect(window_, &client);
     const RECT inner = ToRect(InnerClientRect(b, ToElementRect(client)));
-    if (b.GetStyle() & kStyleBorder) FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
+    if (b.GetStyle() & TSS_BORDER) FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
     HFONT font = static_cast<HFONT>(b.m_font);
     if (!memBitmap_) {
         if (EnsurePicture() == 0) {

@@ -286,3 +286,50 @@ TEST_F(MultiSelectWindow, FoldByMessageShowsTheFinalGlyphAndClearsWhatMovedUp) {
     ShowNow(host_->handle());
     EXPECT_EQ(ReadPixel(control, 500, oldBottomOfB), kBodyFill);
 }
+
+namespace {
+// An image list of one solid 16 x 16 icon.
+HIMAGELIST SolidIcons(COLORREF colour) {
+    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, 16, 16};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    ImageList_Add(images, bitmap, nullptr);
+    DeleteObject(bitmap);
+    return images;
+}
+}  // namespace
+
+TEST_F(MultiSelectWindow, IconsSitWhereTheLayoutPutsThem) {
+    HWND control = Create(560, 200);
+    const COLORREF red = RGB(255, 0, 0);
+    SendMessageA(control, TSM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(SolidIcons(red)));
+    FloorInfo floor = {};
+    floor.mask = TSF_NAME | TSF_IMAGES;
+    std::strcpy(floor.name, "F");
+    CFloor* handle = reinterpret_cast<CFloor*>(SendMessageA(control, TSM_ADDFLOOR, 0, reinterpret_cast<LPARAM>(&floor)));
+    RoomInfo room = {};
+    room.mask = TSF_NAME | TSF_IMAGES;
+    room.floor = handle;
+    std::strcpy(room.name, "r");
+    SendMessageA(control, TSM_ADDROOM, 0, reinterpret_cast<LPARAM>(&room));
+    ShowNow(host_->handle());
+    // Header icon from x + 5s/2 + k + g = 40, centred in the 24-pixel header.
+    const int floorLeft = kBuildingSpacing + kBorder;
+    EXPECT_EQ(ReadPixel(control, floorLeft + 40, floorLeft + 4), red);
+    EXPECT_EQ(ReadPixel(control, floorLeft + 55, floorLeft + 19), red);
+    EXPECT_NE(ReadPixel(control, floorLeft + 56, floorLeft + 12), red);
+    // Room icon at its left + s/2, centred in the 22-pixel room.
+    const int roomLeft = floorLeft + kFloorSpacing, roomTop = floorLeft + kHeader + kFloorSpacing;
+    EXPECT_EQ(ReadPixel(control, roomLeft + 2, roomTop + 3), red);
+    EXPECT_EQ(ReadPixel(control, roomLeft + 17, roomTop + 18), red);
+    EXPECT_NE(ReadPixel(control, roomLeft + 1, roomTop + 11), red);
+}
