@@ -2,6 +2,8 @@
 // its exports by ordinal, and logs every notification the controls send.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -96,12 +98,64 @@ void AddDemoRoom(HWND rooms, CFloor* floor, const char* name, int check) {
     SendMessageA(rooms, TSM_ADDROOM, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+// Two 16 x 16 icons drawn here: 0 a green disc (checked, or an open floor),
+// 1 a grey ring (unchecked, or a folded floor). Magenta is the mask colour.
+HIMAGELIST MakeDemoIcons() {
+    constexpr int kIcon = 16;
+    constexpr COLORREF kMaskColour = RGB(255, 0, 255);
+    HIMAGELIST icons = ImageList_Create(kIcon, kIcon, ILC_COLOR24 | ILC_MASK, 2, 0);
+    if (!icons) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP strip = CreateCompatibleBitmap(screen, 2 * kIcon, kIcon);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, strip);
+    const RECT all = {0, 0, 2 * kIcon, kIcon};
+    HBRUSH mask = CreateSolidBrush(kMaskColour);
+    FillRect(dc, &all, mask);
+    DeleteObject(mask);
+    HBRUSH green = CreateSolidBrush(RGB(22, 163, 74));
+    HPEN ink = CreatePen(PS_SOLID, 2, RGB(60, 60, 60));
+    HGDIOBJ oldBrush = SelectObject(dc, green);
+    HGDIOBJ oldPen = SelectObject(dc, ink);
+    Ellipse(dc, 2, 2, 14, 14);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Ellipse(dc, kIcon + 3, 3, kIcon + 13, 13);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(ink);
+    DeleteObject(green);
+    SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+    ImageList_AddMasked(icons, strip, kMaskColour);
+    DeleteObject(strip);
+    return icons;
+}
+
 // Several floors: a small one, one with Chinese names (GBK, code page 936),
 // an empty one and one long enough to scroll.
 void FillBuilding(HWND rooms) {
     SendMessageA(rooms, TSM_BEGINUPDATE, 0, 0);
     CFloor* lobby = AddDemoFloor(rooms, "Lobby");
     for (const char* name : {"Desk", "Hall", "Cafe", "Shop", "Lift"}) AddDemoRoom(rooms, lobby, name, name[0] != 'C');
+    // The lobby shows icons: wider rooms, and images for both states.
+    FloorInfo wide = {};
+    wide.mask = TSF_CELLSIZE | TSF_IMAGES;
+    wide.floor = lobby;
+    wide.cellWidth = 72;
+    wide.cellHeight = 22;
+    wide.expandedImage = 0;
+    wide.collapsedImage = 1;
+    SendMessageA(rooms, TSM_SETFLOORINFO, 0, reinterpret_cast<LPARAM>(&wide));
+    for (int i = 0; i < 5; ++i) {
+        FindRequest find = {reinterpret_cast<CBaseEle*>(lobby), 1, i, nullptr};
+        RoomInfo images = {};
+        images.mask = TSF_IMAGES;
+        images.room = reinterpret_cast<CRoom*>(SendMessageA(rooms, TSM_FINDROOM, 0, reinterpret_cast<LPARAM>(&find)));
+        images.checkedImage = 0;
+        images.uncheckedImage = 1;
+        SendMessageA(rooms, TSM_SETROOMINFO, 0, reinterpret_cast<LPARAM>(&images));
+    }
     CFloor* chinese = AddDemoFloor(rooms, "\xD2\xBB\xC2\xA5 (first floor)");
     for (const char* name : {"\xBF\xCD\xCC\xFC", "\xCE\xD4\xCA\xD2", "\xB3\xF8\xB7\xBF", "\xCA\xE9\xB7\xBF"}) {
         AddDemoRoom(rooms, chinese, name, 1);
@@ -129,6 +183,7 @@ void CreateBuilding(HWND window) {
     // The stock font belongs to the system: the control must never delete it.
     SendMessageA(rooms, TSM_MODIFYSTYLE, MAKEWPARAM(0, 1), TSS_SHAREDFONT);
     SendMessageA(rooms, TSM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    SendMessageA(rooms, TSM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(MakeDemoIcons()));
     FillBuilding(rooms);
     // Every added room reported a selection change: the log starts after them.
     SendMessageA(Child(window, kLog), LB_RESETCONTENT, 0, 0);
