@@ -333,3 +333,23 @@ TEST_F(MultiSelectWindow, IconsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(ReadPixel(control, roomLeft + 17, roomTop + 18), red);
     EXPECT_NE(ReadPixel(control, roomLeft + 1, roomTop + 11), red);
 }
+
+TEST_F(MultiSelectWindow, SaysSoWhenThePictureCannotBeMade) {
+    HWND control = Create(300, 100);
+    // Rooms 60000 pixels high: two floors of ten rows need a picture of
+    // 1.2 million rows, more than a bitmap may hold.
+    SendMessageA(control, TSM_SETROOMSIZE, 1, MAKELPARAM(48, 60000));
+    SendMessageA(control, TSM_BEGINUPDATE, 0, 0);
+    AddFloorWithRooms(control, "A", 100);
+    AddFloorWithRooms(control, "B", 100);
+    SendMessageA(control, TSM_ENDUPDATE, 0, 0);
+    ShowNow(host_->handle());
+    RECT client;
+    GetClientRect(control, &client);  // less the scroll bars
+    EXPECT_TRUE(RowHasInk(control, client.bottom / 2, 20, client.right - 20)) << "CAN NOT CREATE MEM BITMAP...";
+    EXPECT_EQ(ReadPixel(control, 20, 20), kWhite);
+    Click(control, RoomPoint(kBuildingSpacing, 0));
+    SendMessageA(control, WM_VSCROLL, SB_LINEDOWN, 0);
+    ShowNow(host_->handle());
+    EXPECT_EQ(SendMessageA(control, TSM_GETCHECK, 0, 0), 2) << "the building works on without pixels";
+}
