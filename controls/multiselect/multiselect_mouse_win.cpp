@@ -55,6 +55,10 @@ void ReleaseBuildingAt(MultiSelectWindow& control, int x, int y) {
     }
 }
 
+void AbandonPress(MultiSelectWindow& control, HWND newCapture) {
+    if (newCapture != control.window()) control.building().m_pressedHit = kHitNothing;
+}
+
 void AdvanceFoldTick(MultiSelectWindow& control) {
     CBuilding& building = control.building();
     CFloor* floor = building.m_pressedFloor;

@@ -105,6 +105,9 @@ LRESULT CALLBACK MultiSelectWindowProc(HWND window, UINT message, WPARAM wParam,
         HANDLE_MSG(window, WM_LBUTTONDOWN, OnLButtonDown);
         HANDLE_MSG(window, WM_LBUTTONUP, OnLButtonUp);
         HANDLE_MSG(window, WM_TIMER, OnTimer);
+    case WM_CAPTURECHANGED:
+        AbandonPress(*control, reinterpret_cast<HWND>(lParam));
+        return 0;
     case WM_NCDESTROY:
         OnNCDestroy(window);
         return 0;

@@ -140,6 +140,13 @@ TEST_F(MultiSelectWindow, OnlyAPressAndReleaseOnTheSameRoomToggles) {
     // A release whose press went to another window must not replay the last click.
     SendMouse(control, WM_LBUTTONUP, first.x, first.y);
     EXPECT_EQ(Names(control, 1), "r1");
+
+    // Nor may a press whose capture another window took.
+    SendMouse(control, WM_LBUTTONDOWN, second.x, second.y);
+    SetCapture(host_->handle());
+    ReleaseCapture();
+    SendMouse(control, WM_LBUTTONUP, second.x, second.y);
+    EXPECT_EQ(Names(control, 1), "r1");
 }
 
 TEST_F(MultiSelectWindow, ReadOnlyStyleBlocksClicksButNotPageDown) {
