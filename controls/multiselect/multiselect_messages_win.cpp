@@ -51,13 +51,6 @@ void RepaintArea(MultiSelectWindow& control, const ElementRect& area) {
     control.InvalidateContent(area);
 }
 
-void RepaintElement(MultiSelectWindow& control, CBaseEle& element) {
-    control.PaintElement(element);
-    ElementRect area;
-    element.GetRect(&area);
-    control.InvalidateContent(area);
-}
-
 LRESULT Clear(MultiSelectWindow& control) {
     if (control.building().Clear()) RepaintAll(control, true);
     return 0;
@@ -108,7 +101,7 @@ LRESULT SetFloorInfo(MultiSelectWindow& control, const FloorInfo* info) {
     if (info->mask & (TSF_HEADERHEIGHT | TSF_CELLSIZE)) {
         RebuildView(control);
     } else {
-        RepaintElement(control, *floor);
+        control.RepaintElement(*floor);
     }
     return 0;
 }
@@ -117,7 +110,7 @@ LRESULT SetRoomInfo(MultiSelectWindow& control, const RoomInfo* info) {
     if (!info || !info->room) return 0;
     if (info->mask & TSF_CHECK) info->room->SetCheck(info->check, 1, 0);
     ApplyRoomInfo(*info->room, *info, control.building().m_leadBytes);
-    RepaintElement(control, *info->room);
+    control.RepaintElement(*info->room);
     return 0;
 }
 
@@ -189,7 +182,7 @@ LRESULT CheckRoom(MultiSelectWindow& control, WPARAM wParam, CRoom* room, bool t
     } else {
         room->SetCheck(HIWORD(wParam), 1, 0);
     }
-    if (Redraw(control.building(), wParam)) RepaintElement(control, *room);
+    if (Redraw(control.building(), wParam)) control.RepaintElement(*room);
     return 0;
 }
 

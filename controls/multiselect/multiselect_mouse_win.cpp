@@ -17,13 +17,6 @@ void StartFoldOf(MultiSelectWindow& control, CFloor& floor) {
     SetTimer(control.window(), MultiSelectWindow::kFoldTimer, MultiSelectWindow::kFoldPeriodMs, nullptr);
 }
 
-void RepaintAndShow(MultiSelectWindow& control, CBaseEle& element) {
-    control.PaintElement(element);
-    ElementRect area;
-    element.GetRect(&area);
-    control.InvalidateContent(area);
-}
-
 }  // namespace
 
 void PressBuildingAt(MultiSelectWindow& control, int x, int y) {
@@ -41,11 +34,11 @@ void ReleaseBuildingAt(MultiSelectWindow& control, int x, int y) {
     switch (action) {
     case ClickAction::ToggleFloor:
         hit.floor->ToggleCheck(1, 0);
-        RepaintAndShow(control, *hit.floor);
+        control.RepaintElement(*hit.floor);
         break;
     case ClickAction::ToggleRoom:
         hit.room->ToggleCheck(1, 1);
-        RepaintAndShow(control, *hit.room);
+        control.RepaintElement(*hit.room);
         break;
     case ClickAction::Fold:
         StartFoldOf(control, *hit.floor);

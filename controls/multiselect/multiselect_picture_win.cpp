@@ -160,10 +160,14 @@ void MultiSelectWindow::RepaintPicture(const ElementRect* area, bool fillBackgro
     for (auto& floor : b.m_floors) floor->Paint(memDC_, area);
 }
 
-void MultiSelectWindow::PaintElement(CBaseEle& element) {
-    if (!memBitmap_) return;
-    PictureCanvas canvas(*building_, memDC_, glyphStrip_, &glyphDC_);
-    element.Paint(memDC_, nullptr);
+void MultiSelectWindow::RepaintElement(CBaseEle& element) {
+    if (memBitmap_) {
+        PictureCanvas canvas(*building_, memDC_, glyphStrip_, &glyphDC_);
+        element.Paint(memDC_, nullptr);
+    }
+    ElementRect area;
+    element.GetRect(&area);
+    InvalidateContent(area);
 }
 
 void MultiSelectWindow::InvalidateContent(const ElementRect& content) {
@@ -240,8 +244,3 @@ void MultiSelectWindow::TreeCleared() { KillTimer(window_, kFoldTimer); }
 void MultiSelectWindow::ReleaseImageList(void* imageList) { ImageList_Destroy(static_cast<HIMAGELIST>(imageList)); }
 
 void MultiSelectWindow::ReleaseFont(void* font) { DeleteObject(static_cast<HFONT>(font)); }
-
-void MultiSelectWindow::StopFold() {
-    KillTimer(window_, kFoldTimer);
-    StopInteraction(*building_);
-}

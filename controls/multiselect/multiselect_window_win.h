@@ -24,12 +24,12 @@ public:
     // Off-screen picture: 0 when it cannot be made, 1 when the one there is
     // large enough, 2 when a new (larger) one was made. Never shrinks.
     int EnsurePicture();
-    bool HasPicture() const { return memBitmap_ != nullptr; }
     // Repaints part of the picture (all of it for null), over a fresh
     // background when asked.
     void RepaintPicture(const ElementRect* area, bool fillBackground);
-    // Paints one floor or room over what the picture holds, unclipped.
-    void PaintElement(CBaseEle& element);
+    // Paints one floor or room over what the picture holds, unclipped, and
+    // invalidates where it shows.
+    void RepaintElement(CBaseEle& element);
     // The element's rectangle of the window, shifted by the scroll position.
     void InvalidateContent(const ElementRect& content);
     void InvalidateAll();
@@ -37,8 +37,6 @@ public:
 
     void UpdateScrollBars(bool redraw);
     UINT scrollMessage = WM_VSCROLL;  // keys and wheel replay the bar last used
-
-    void StopFold();
 
     // BuildingHost.
     void SendNotice(const BuildingNotice& notice) override;
