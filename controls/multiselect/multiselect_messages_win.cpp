@@ -2,11 +2,10 @@
 // 0 and changes nothing; element handles are the caller's to keep valid.
 #include "controls/multiselect/multiselect_messages_win.h"
 
-#include <commctrl.h>
-
 #include <memory>
 #include <new>
 
+#include "controls/multiselect/multiselect_appearance_win.h"
 #include "controls/multiselect/multiselect_layout.h"
 #include "controls/multiselect/multiselect_records_win.h"
 #include "controls/multiselect/multiselect_text.h"
@@ -32,27 +31,13 @@ LRESULT Handle(const void* element) { return reinterpret_cast<LRESULT>(element);
 
 bool Redraw(CBuilding& building, WPARAM wParam) { return LOWORD(wParam) != 0 && building.m_suspended == 0; }
 
-// Everything again: layout, a picture large enough, scroll bars, pixels.
-void RebuildView(MultiSelectWindow& control) {
-    control.building().Layout();
-    control.EnsurePicture();
-    control.RepaintPicture(nullptr, true);
-    control.UpdateScrollBars(true);
-    control.InvalidateAll();
-}
-
-void RepaintAll(MultiSelectWindow& control, bool fillBackground) {
-    control.RepaintPicture(nullptr, fillBackground);
-    control.InvalidateAll();
-}
-
 void RepaintArea(MultiSelectWindow& control, const ElementRect& area) {
     control.RepaintPicture(&area, true);
     control.InvalidateContent(area);
 }
 
 LRESULT Clear(MultiSelectWindow& control) {
-    if (control.building().Clear()) RepaintAll(control, true);
+    if (control.building().Clear()) control.RepaintAll(true);
     return 0;
 }
 
@@ -79,7 +64,7 @@ LRESULT AddRoom(MultiSelectWindow& control, const RoomInfo* info) {
         building.RelayoutFrom(floor);
         control.EnsurePicture();
         control.UpdateScrollBars(true);
-        RepaintAll(control, true);
+        control.RepaintAll(true);
     }
     return Handle(room.release());
 }
@@ -99,7 +84,7 @@ LRESULT SetFloorInfo(MultiSelectWindow& control, const FloorInfo* info) {
     ApplyFloorInfo(*floor, *info, control.building().m_leadBytes);
     // New header or room sizes move everything below.
     if (info->mask & (TSF_HEADERHEIGHT | TSF_CELLSIZE)) {
-        RebuildView(control);
+        control.Rebuild();
     } else {
         control.RepaintElement(*floor);
     }
@@ -120,7 +105,7 @@ LRESULT ShowLoaded(MultiSelectWindow& control, int loaded, WPARAM wParam) {
     const bool redraw = LOWORD(wParam) != 0;
     if (redraw) {
         control.EnsurePicture();
-        RepaintAll(control, true);
+        control.RepaintAll(true);
     }
     control.UpdateScrollBars(redraw);
     return 1;
@@ -149,7 +134,7 @@ LRESULT LoadText(MultiSelectWindow& control, WPARAM wParam, const TextRequest* r
 LRESULT EndUpdate(MultiSelectWindow& control) {
     control.building().m_suspended = 0;
     // Floors added meanwhile may need a larger picture than the one there.
-    RebuildView(control);
+    control.Rebuild();
     return 0;
 }
 
@@ -160,7 +145,7 @@ LRESULT CheckAll(MultiSelectWindow& control, WPARAM wParam, bool invert) {
     } else {
         building.CheckAllFloors(HIWORD(wParam) != 0 ? kChecked : kUnchecked);
     }
-    if (LOWORD(wParam)) RepaintAll(control, true);
+    if (LOWORD(wParam)) control.RepaintAll(true);
     return 0;
 }
 
@@ -194,7 +179,7 @@ LRESULT FoldFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, bool
     if (Redraw(building, wParam)) {
         building.RelayoutFrom(floor);
         control.UpdateScrollBars(true);
-        RepaintAll(control, true);
+        control.RepaintAll(true);
     }
     return 0;
 }
@@ -213,77 +198,6 @@ LRESULT FindRoom(MultiSelectWindow& control, const FindRequest* request) {
     if (request->element && !floor) return 0;
     return Handle(request->mode == 1 ? FindRoomByIndex(control.building(), floor, request->index)
                                      : FindRoomByName(control.building(), floor, request->name));
-}
-
-// Style bits that change the look: flat check boxes repaint the picture, the
-// border changes the client area the scroll bars measure.
-void ShowStyleChange(MultiSelectWindow& control, WPARAM wParam, uint32_t bits) {
-    if (!LOWORD(wParam) || !(bits & (TSS_FLATCHECKS | TSS_BORDER))) return;
-    if (bits & TSS_FLATCHECKS) control.RepaintPicture(nullptr, false);
-    if (bits & TSS_BORDER) control.UpdateScrollBars(false);
-    control.InvalidateAll();
-}
-
-LRESULT SetStyle(MultiSelectWindow& control, WPARAM wParam, uint32_t style) {
-    CBuilding& building = control.building();
-    const uint32_t old = building.m_style;
-    if (style == old) return old;
-    building.SetStyle(style, 0);
-    ShowStyleChange(control, wParam, style);
-    return old;
-}
-
-LRESULT ModifyStyle(MultiSelectWindow& control, WPARAM wParam, uint32_t mask) {
-    CBuilding& building = control.building();
-    const uint32_t before = building.m_style;
-    const uint32_t old = building.ModifyStyle(mask, HIWORD(wParam), 0);
-    if (building.m_style != before) ShowStyleChange(control, wParam, mask);
-    return old;
-}
-
-LRESULT SetBackColor(MultiSelectWindow& control, WPARAM wParam, COLORREF colour) {
-    CBuilding& building = control.building();
-    if (building.m_backColor == colour) return 0;
-    building.m_backColor = colour;
-    control.RepaintPicture(nullptr, true);
-    if (wParam) control.InvalidateAll();
-    return 0;
-}
-
-LRESULT SetImageList(MultiSelectWindow& control, WPARAM wParam, HIMAGELIST images) {
-    void* old = control.building().SetImageList(images);
-    if (LOWORD(wParam)) RepaintAll(control, true);
-    return Handle(old);
-}
-
-LRESULT SetFont(MultiSelectWindow& control, HFONT font, LPARAM lParam) {
-    void* old = control.building().SetFont(font);
-    if (LOWORD(lParam)) RepaintAll(control, true);
-    return Handle(old);
-}
-
-LRESULT SetFloorImages(MultiSelectWindow& control, WPARAM wParam, LPARAM lParam) {
-    for (auto& floor : control.building().m_floors) floor->SetImages(LOWORD(lParam), HIWORD(lParam));
-    if (LOWORD(wParam)) RepaintAll(control, false);
-    return 0;
-}
-
-// Both sizes change what the picture must hold and how far the bars reach.
-LRESULT SetFloorWidth(MultiSelectWindow& control, WPARAM wParam, int width) {
-    CBuilding& building = control.building();
-    building.m_cellWidth = width;
-    for (auto& floor : building.m_floors) floor->SetWidth(width);
-    if (!building.m_floors.empty() && LOWORD(wParam)) RebuildView(control);
-    return 0;
-}
-
-LRESULT SetRoomSize(MultiSelectWindow& control, WPARAM wParam, int width, int height) {
-    CBuilding& building = control.building();
-    building.m_roomWidth = width;
-    building.m_roomHeight = height;
-    for (auto& floor : building.m_floors) floor->SetCellSize(width, height);
-    if (!building.m_floors.empty() && LOWORD(wParam)) RebuildView(control);
-    return 0;
 }
 
 }  // namespace
@@ -334,19 +248,7 @@ LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wPara
         if (info && info->room) ReadRoomInfo(*info->room, *info);
         return 0;
     }
-    case TSM_GETSTYLE: return building.m_style;
-    case TSM_SETSTYLE: return SetStyle(control, wParam, static_cast<uint32_t>(lParam));
-    case TSM_MODIFYSTYLE: return ModifyStyle(control, wParam, static_cast<uint32_t>(lParam));
-    case TSM_GETBKCOLOR: return building.m_backColor;
-    case TSM_SETBKCOLOR: return SetBackColor(control, wParam, static_cast<COLORREF>(lParam));
-    case TSM_GETIMAGELIST: return Handle(building.m_imageList);
-    case TSM_SETIMAGELIST: return SetImageList(control, wParam, reinterpret_cast<HIMAGELIST>(lParam));
-    case TSM_GETFONT: return Handle(building.m_font);
-    case TSM_SETFONT: return SetFont(control, reinterpret_cast<HFONT>(wParam), lParam);
-    case TSM_SETFLOORIMAGES: return SetFloorImages(control, wParam, lParam);
     case TSM_GETCHECK: return building.m_check;
-    case TSM_SETFLOORWIDTH: return SetFloorWidth(control, wParam, LOWORD(lParam));
-    case TSM_SETROOMSIZE: return SetRoomSize(control, wParam, LOWORD(lParam), HIWORD(lParam));
     }
-    return 0;
+    return OnAppearanceMessage(control, message, wParam, lParam);
 }

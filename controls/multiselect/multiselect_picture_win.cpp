@@ -177,6 +177,18 @@ void MultiSelectWindow::InvalidateContent(const ElementRect& content) {
 
 void MultiSelectWindow::InvalidateAll() { InvalidateRect(window_, nullptr, FALSE); }
 
+void MultiSelectWindow::RepaintAll(bool fillBackground) {
+    RepaintPicture(nullptr, fillBackground);
+    InvalidateAll();
+}
+
+void MultiSelectWindow::Rebuild() {
+    building_->Layout();
+    EnsurePicture();
+    RepaintAll(true);
+    UpdateScrollBars(true);
+}
+
 void MultiSelectWindow::PaintWindow(HDC dc) {
     CBuilding& b = *building_;
     RECT client;
@@ -235,8 +247,7 @@ void MultiSelectWindow::RepaintCheckBox(CFloor& floor) {
 void MultiSelectWindow::FloorAdded() {
     EnsurePicture();
     UpdateScrollBars(true);
-    RepaintPicture(nullptr, true);
-    InvalidateAll();
+    RepaintAll(true);
 }
 
 void MultiSelectWindow::TreeCleared() { KillTimer(window_, kFoldTimer); }

@@ -46,8 +46,7 @@ void OnEnable(HWND window, BOOL enable) {
     const int enabled = enable ? 1 : 0;
     if (building.m_enabled == enabled) return;
     building.m_enabled = enabled;
-    control->RepaintPicture(nullptr, true);
-    control->InvalidateAll();
+    control->RepaintAll(true);
 }
 
 void OnPaint(HWND window) {

@@ -33,6 +33,9 @@ public:
     // The element's rectangle of the window, shifted by the scroll position.
     void InvalidateContent(const ElementRect& content);
     void InvalidateAll();
+    void RepaintAll(bool fillBackground);
+    // Everything again: layout, a picture large enough, pixels, scroll bars.
+    void Rebuild();
     void PaintWindow(HDC dc);
 
     void UpdateScrollBars(bool redraw);
