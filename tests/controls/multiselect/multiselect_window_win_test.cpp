@@ -360,3 +360,15 @@ TEST_F(MultiSelectWindow, SaysSoWhenThePictureCannotBeMade) {
     ShowNow(host_->handle());
     EXPECT_EQ(SendMessageA(control, TSM_GETCHECK, 0, 0), 2) << "the building works on without pixels";
 }
+
+TEST_F(MultiSelectWindow, GrowingTheWindowShowsTheTopOnceEverythingFits) {
+    HWND control = CreateTall(560, 150);
+    SendMessageA(control, WM_VSCROLL, SB_BOTTOM, 0);
+    ShowNow(host_->handle());
+    const int headerRow = kBuildingSpacing + 3 + kBorder;
+    EXPECT_NE(ReadPixel(control, 500, headerRow), kHeaderFill) << "scrolled into the rooms";
+    MoveWindow(control, 0, 0, 560, 400, TRUE);
+    ShowNow(host_->handle());
+    EXPECT_EQ(VerticalPosition(control), 0);
+    EXPECT_EQ(ReadPixel(control, 500, headerRow), kHeaderFill);
+}
