@@ -378,3 +378,32 @@ TEST_F(MultiSelectWindow, GrowingTheWindowRepaintsFromTheLoweredPosition) {
     const int secondTop = kBuildingSpacing + FloorHeight(30) + kBuildingSpacing;
     EXPECT_EQ(ReadPixel(control, 500, secondTop - bar.nPos + kBorder + 3), kHeaderFill) << "floor B's header";
 }
+
+// Larger rooms need a taller picture and longer bars at once, not only when
+// the next floor or room is added.
+TEST_F(MultiSelectWindow, SizesChangedByMessageReachThePictureAndTheBars) {
+    HWND control = Create(560, 200);
+    CFloor* floor = AddFloorWithRooms(control, "A", 30);
+    ShowNow(host_->handle());
+    SendMessageA(control, TSM_SETROOMSIZE, 1, MAKELPARAM(kRoomWidth, 100));
+    const int height = kHeader + kFloorSpacing + 3 * (kFloorSpacing + 100);
+    EXPECT_EQ(Bar(control, SB_VERT).nMax, kBuildingSpacing + height + kBuildingSpacing);
+    SendMessageA(control, WM_VSCROLL, SB_BOTTOM, 0);
+    ShowNow(host_->handle());
+    const int lastRoomBottom = kBuildingSpacing + height - kFloorSpacing;
+    EXPECT_EQ(ReadPixel(control, 14, lastRoomBottom - GetScrollPos(control, SB_VERT) + kBorder - 10), kCheckedFill);
+
+    // A floor's own room size moves its rooms apart.
+    FloorInfo wide = {};
+    wide.mask = TSF_CELLSIZE;
+    wide.floor = floor;
+    wide.cellWidth = 100;
+    wide.cellHeight = kRoomHeight;
+    SendMessageA(control, TSM_SETFLOORINFO, 0, reinterpret_cast<LPARAM>(&wide));
+    SendMessageA(control, WM_VSCROLL, SB_TOP, 0);
+    ShowNow(host_->handle());
+    const int secondRoomLeft = kBuildingSpacing + kFloorSpacing + 100 + kFloorSpacing + kBorder;
+    const int firstRow = kBuildingSpacing + kHeader + kFloorSpacing + kBorder + 3;
+    EXPECT_EQ(ReadPixel(control, secondRoomLeft + 3, firstRow), kCheckedFill);
+    EXPECT_EQ(ReadPixel(control, secondRoomLeft - 2, firstRow), kBodyFill) << "the gap before it";
+}
