@@ -29,7 +29,8 @@ BOOL OnNCCreate(HWND window, LPCREATESTRUCT create) {
 
 BOOL OnCreate(HWND window, LPCREATESTRUCT create) {
     Control(window)->UpdateScrollBars(false);
-    return FORWARD_WM_CREATE(window, create, DefWindowProcA) != -1;
+    FORWARD_WM_CREATE(window, create, DefWindowProcA);
+    return TRUE;
 }
 
 void OnNCDestroy(HWND window) {
