@@ -66,9 +66,11 @@ dist: windows
 run: setup
 	@bash tools/run-lumatype.sh build/lumatype.png
 
-# Redraws the icon, cursor and bitmaps under resources/ (they are committed).
+# Redraws the icon, cursor and bitmaps under resources/ and the multi-select
+# glyph strip of Tessella.dll (they are committed).
 artwork:
 	python3 tools/make_artwork.py resources
+	python3 tools/make_glyph_strip.py controls/multiselect/glyph_strip.bmp
 
 fuzz-build: setup
 	cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMATYPE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
@@ -85,7 +87,7 @@ bench: setup native
 
 # Convert through the real main window under Wine (the shipped i686 build).
 bench-gui: win32
-	@bash tools/with-display.sh bash bench/gui.sh $(WIN32)
+	@bash tools/with-display.sh bash bench/gui.sh $(WIN32) $(ARGS)
 
 # The round trip over every header, Python library module, CMake module and
 # shell script this host has, read in place (make test checks a sample).

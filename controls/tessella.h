@@ -25,6 +25,74 @@ typedef struct NMCLOCKTIME {
     BYTE minute;
 } NMCLOCKTIME;
 
+// Multi-select records. The floor and room handles are opaque to hosts.
+#ifdef __cplusplus
+class CBaseEle;
+class CFloor;
+class CRoom;
+#else
+typedef struct CBaseEle CBaseEle;
+typedef struct CFloor CFloor;
+typedef struct CRoom CRoom;
+#endif
+
+#define TESSELLA_NAME_BYTES 48  // 47 bytes of name and the terminator
+
+typedef struct FloorInfo {
+    UINT mask;  // TSF_ bits: which fields count
+    CFloor* floor;
+    char name[TESSELLA_NAME_BYTES];
+    INT expandedImage;
+    INT collapsedImage;
+    INT headerHeight;
+    BYTE reserved[8];
+    INT cellWidth;
+    INT cellHeight;
+    COLORREF headerColor;
+    COLORREF bodyColor;
+    COLORREF headerTextColor;
+    INT userData;
+} FloorInfo;
+
+typedef struct RoomInfo {
+    UINT mask;
+    CFloor* floor;
+    CRoom* room;
+    char name[TESSELLA_NAME_BYTES];
+    INT check;
+    INT checkedImage;
+    INT uncheckedImage;
+    BYTE reserved[4];
+    COLORREF checkedFill;
+    COLORREF normalFill;
+    COLORREF checkedText;
+    COLORREF normalText;
+    INT userData;
+} RoomInfo;
+
+typedef struct TextRequest {
+    char* text;  // buffer, path or input text
+    INT size;    // buffer bytes; TSM_GETNAMES and TSM_SAVETEXT put the needed size here
+    INT which;   // TSM_GETNAMES: 0 unchecked, 1 checked, 2 all rooms
+    INT count;   // TSM_GETNAMES: names found
+    char separator;
+} TextRequest;
+
+typedef struct FindRequest {
+    CBaseEle* element;  // found floor; for TSM_FINDROOM the floor to search, null for all
+    INT mode;           // 1 by index, anything else by name
+    INT index;
+    const char* name;
+} FindRequest;
+
+typedef struct CheckNotify {
+    NMHDR hdr;
+    CBaseEle* element;  // the floor concerned, or null
+    INT reserved;
+    INT oldState;  // the building's check state before and after
+    INT newState;
+} CheckNotify;
+
 // Exports.
 typedef ATOM(WINAPI* RegisterTessellaProc)(void);
 typedef ATOM(WINAPI* RegisterSlidersProc)(void);

@@ -2,7 +2,11 @@
 // its exports by ordinal, and logs every notification the controls send.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "controls/tessella.h"
 
@@ -17,12 +21,24 @@ enum ChildId {
     kFramedClock,
     kDisabledClock,
     kSmallClock,
+    kRooms,
+    kCheckAll,
+    kInvertAll,
+    kSaveRooms,
+    kLoadRooms,
 };
 
 constexpr int kMargin = 10;
 constexpr int kBarThickness = 6;
 constexpr int kWorkWidth = 560;  // panes, sliders and log; the clocks sit to the right
 constexpr int kMinPane = 40;
+constexpr int kRoomsX = kMargin + kWorkWidth + 20;
+constexpr int kRoomsTop = 390;
+constexpr int kRoomsWidth = 560;
+constexpr int kRoomsHeight = 300;
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 26;
+constexpr char kRoomSeparator = ',';
 
 struct DemoLayout {
     int split = 260;       // width of the left pane
@@ -66,6 +82,151 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
 
+CFloor* AddDemoFloor(HWND rooms, const char* name) {
+    FloorInfo info = {};
+    info.mask = TSF_NAME;
+    std::snprintf(info.name, sizeof info.name, "%s", name);
+    return reinterpret_cast<CFloor*>(SendMessageA(rooms, TSM_ADDFLOOR, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+void AddDemoRoom(HWND rooms, CFloor* floor, const char* name, int check) {
+    RoomInfo info = {};
+    info.mask = TSF_NAME | TSF_CHECK;
+    info.floor = floor;
+    info.check = check;
+    std::snprintf(info.name, sizeof info.name, "%s", name);
+    SendMessageA(rooms, TSM_ADDROOM, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+// Two 16 x 16 icons drawn here: 0 a green disc (checked, or an open floor),
+// 1 a grey ring (unchecked, or a folded floor). Magenta is the mask colour.
+HIMAGELIST MakeDemoIcons() {
+    constexpr int kIcon = 16;
+    constexpr COLORREF kMaskColour = RGB(255, 0, 255);
+    HIMAGELIST icons = ImageList_Create(kIcon, kIcon, ILC_COLOR24 | ILC_MASK, 2, 0);
+    if (!icons) return nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP strip = CreateCompatibleBitmap(screen, 2 * kIcon, kIcon);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, strip);
+    const RECT all = {0, 0, 2 * kIcon, kIcon};
+    HBRUSH mask = CreateSolidBrush(kMaskColour);
+    FillRect(dc, &all, mask);
+    DeleteObject(mask);
+    HBRUSH green = CreateSolidBrush(RGB(22, 163, 74));
+    HPEN ink = CreatePen(PS_SOLID, 2, RGB(60, 60, 60));
+    HGDIOBJ oldBrush = SelectObject(dc, green);
+    HGDIOBJ oldPen = SelectObject(dc, ink);
+    Ellipse(dc, 2, 2, 14, 14);
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Ellipse(dc, kIcon + 3, 3, kIcon + 13, 13);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(ink);
+    DeleteObject(green);
+    SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+    ImageList_AddMasked(icons, strip, kMaskColour);
+    DeleteObject(strip);
+    return icons;
+}
+
+// Several floors: a small one, one with Chinese names (GBK, code page 936),
+// an empty one and one long enough to scroll.
+void FillBuilding(HWND rooms) {
+    SendMessageA(rooms, TSM_BEGINUPDATE, 0, 0);
+    CFloor* lobby = AddDemoFloor(rooms, "Lobby");
+    for (const char* name : {"Desk", "Hall", "Cafe", "Shop", "Lift"}) AddDemoRoom(rooms, lobby, name, name[0] != 'C');
+    // The lobby shows icons: wider rooms, and images for both states.
+    FloorInfo wide = {};
+    wide.mask = TSF_CELLSIZE | TSF_IMAGES;
+    wide.floor = lobby;
+    wide.cellWidth = 72;
+    wide.cellHeight = 22;
+    wide.expandedImage = 0;
+    wide.collapsedImage = 1;
+    SendMessageA(rooms, TSM_SETFLOORINFO, 0, reinterpret_cast<LPARAM>(&wide));
+    for (int i = 0; i < 5; ++i) {
+        FindRequest find = {reinterpret_cast<CBaseEle*>(lobby), 1, i, nullptr};
+        RoomInfo images = {};
+        images.mask = TSF_IMAGES;
+        images.room = reinterpret_cast<CRoom*>(SendMessageA(rooms, TSM_FINDROOM, 0, reinterpret_cast<LPARAM>(&find)));
+        images.checkedImage = 0;
+        images.uncheckedImage = 1;
+        SendMessageA(rooms, TSM_SETROOMINFO, 0, reinterpret_cast<LPARAM>(&images));
+    }
+    CFloor* chinese = AddDemoFloor(rooms, "\xD2\xBB\xC2\xA5 (first floor)");
+    for (const char* name : {"\xBF\xCD\xCC\xFC", "\xCE\xD4\xCA\xD2", "\xB3\xF8\xB7\xBF", "\xCA\xE9\xB7\xBF"}) {
+        AddDemoRoom(rooms, chinese, name, 1);
+    }
+    AddDemoFloor(rooms, "Empty floor");
+    CFloor* store = AddDemoFloor(rooms, "Store rooms");
+    char name[16];
+    for (int i = 1; i <= 46; ++i) {
+        std::snprintf(name, sizeof name, "S%02d", i);
+        AddDemoRoom(rooms, store, name, i % 3 != 0);
+    }
+    SendMessageA(rooms, TSM_ENDUPDATE, 0, 0);
+}
+
+void CreateBuilding(HWND window) {
+    int x = kRoomsX;
+    const int buttonY = kRoomsTop - kButtonHeight - 6;
+    for (const auto& [id, text] : {std::pair{kCheckAll, "Check all"}, std::pair{kInvertAll, "Invert all"},
+                                   std::pair{kSaveRooms, "Save rooms"}, std::pair{kLoadRooms, "Load rooms"}}) {
+        CreateChild(window, "BUTTON", text, BS_PUSHBUTTON | WS_TABSTOP, id, x, buttonY, kButtonWidth, kButtonHeight);
+        x += kButtonWidth + 8;
+    }
+    HWND rooms = CreateChild(window, TESSELLA_CLASS_A, "", WS_TABSTOP, kRooms, kRoomsX, kRoomsTop, kRoomsWidth,
+                             kRoomsHeight);
+    // The stock font belongs to the system: the control must never delete it.
+    SendMessageA(rooms, TSM_MODIFYSTYLE, MAKEWPARAM(0, 1), TSS_SHAREDFONT);
+    SendMessageA(rooms, TSM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    SendMessageA(rooms, TSM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(MakeDemoIcons()));
+    FillBuilding(rooms);
+    // Every added room reported a selection change: the log starts after them.
+    SendMessageA(Child(window, kLog), LB_RESETCONTENT, 0, 0);
+}
+
+// The text file of the rooms lives in the temporary folder.
+std::string RoomsFilePath() {
+    char folder[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, folder);
+    if (length == 0 || length >= MAX_PATH) return "tessella-demo-rooms.txt";
+    return std::string(folder) + "tessella-demo-rooms.txt";
+}
+
+void SaveOrLoadRooms(HWND window, UINT message) {
+    std::string path = RoomsFilePath();
+    TextRequest request = {};
+    request.text = path.data();
+    request.separator = kRoomSeparator;
+    const LRESULT done = SendMessageA(Child(window, kRooms), message, 1, reinterpret_cast<LPARAM>(&request));
+    char line[MAX_PATH + 48];
+    std::snprintf(line, sizeof line, "%s %s: %s", message == TSM_SAVEFILE ? "saved" : "loaded", path.c_str(),
+                  done ? "ok" : "failed");
+    LogLine(window, line);
+}
+
+void OnCommand(HWND window, int id) {
+    HWND rooms = Child(window, kRooms);
+    switch (id) {
+    case kCheckAll:
+        SendMessageA(rooms, TSM_CHECKALL, MAKEWPARAM(1, 1), 0);
+        break;
+    case kInvertAll:
+        SendMessageA(rooms, TSM_INVERTALL, 1, 0);
+        break;
+    case kSaveRooms:
+        SaveOrLoadRooms(window, TSM_SAVEFILE);
+        break;
+    case kLoadRooms:
+        SaveOrLoadRooms(window, TSM_LOADFILE);
+        break;
+    }
+}
+
 void CreateChildren(HWND window) {
     CreateChild(window, "EDIT", "Left pane: drag the bar to the right.", WS_BORDER | ES_MULTILINE, kLeftPane, 0, 0, 0,
                 0);
@@ -82,6 +243,7 @@ void CreateChildren(HWND window) {
     HWND small = CreateChild(window, CLOCK_CLASS_A, "", 0, kSmallClock, clockX, kMargin + 220, 110, 110);
     ClockTime quarterPast = {10, 15};
     SendMessageA(small, CLKM_SETTIME, 1, reinterpret_cast<LPARAM>(&quarterPast));
+    CreateBuilding(window);
     Layout(window);
 }
 
@@ -109,6 +271,13 @@ void OnNotify(HWND window, const NMHDR* header) {
                       header->code, time->hour, time->minute);
         break;
     }
+    case kRooms: {
+        const CheckNotify* check = reinterpret_cast<const CheckNotify*>(header);
+        std::snprintf(line, sizeof line, "rooms: %s, floor %p, building %d -> %d",
+                      header->code == TSN_CHECKCHANGED ? "TSN_CHECKCHANGED" : "TSN_SELCHANGED",
+                      static_cast<const void*>(check->element), check->oldState, check->newState);
+        break;
+    }
     default:
         return;
     }
@@ -129,6 +298,9 @@ LRESULT CALLBACK DemoWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_SIZE:
         if (Child(window, kLog)) Layout(window);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, LOWORD(wParam));
         return 0;
     case WM_NOTIFY:
         OnNotify(window, reinterpret_cast<const NMHDR*>(lParam));
@@ -171,7 +343,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = "TessellaDemo";
     if (!RegisterClassExA(&wc)) return 1;
-    HWND window = CreateWindowExA(0, "TessellaDemo", "Tessella demo", WS_OVERLAPPEDWINDOW, 0, 0, 980, 620, nullptr,
+    HWND window = CreateWindowExA(0, "TessellaDemo", "Tessella demo", WS_OVERLAPPEDWINDOW, 0, 0, 1180, 740, nullptr,
                                   nullptr, instance, nullptr);
     if (!window) return 1;
     ShowWindow(window, showCommand);

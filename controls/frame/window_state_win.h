@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <new>
+#include <utility>
 
 #include "controls/frame/state_memory_win.h"
 
@@ -13,11 +14,11 @@ State* WindowState(HWND window) {
 }
 
 // Null when no memory is left: the window then lives on without a state.
-template <typename State>
-State* AttachWindowState(HWND window) {
+template <typename State, typename... Args>
+State* AttachWindowState(HWND window, Args&&... args) {
     void* memory = AllocateStateMemory(sizeof(State));
     if (!memory) return nullptr;
-    State* state = new (memory) State{};
+    State* state = new (memory) State{std::forward<Args>(args)...};
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     return state;
 }

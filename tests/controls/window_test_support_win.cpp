@@ -5,11 +5,12 @@
 namespace {
 
 std::vector<ReceivedNotice> g_notices;
+NoticeHook g_hook = nullptr;
 
-bool IsSlider(HWND window) {
+bool IsOfClass(HWND window, const char* className) {
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    return std::strcmp(name, VBSLIDER_CLASS_A) == 0;
+    return std::strcmp(name, className) == 0;
 }
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -18,13 +19,19 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         ReceivedNotice notice = {};
         notice.wParam = wParam;
         notice.header = *header;
-        if (IsSlider(header->hwndFrom)) {
+        if (IsOfClass(header->hwndFrom, VBSLIDER_CLASS_A)) {
             notice.delta = reinterpret_cast<const NMVBSLIDER*>(header)->delta;
+        } else if (IsOfClass(header->hwndFrom, TESSELLA_CLASS_A)) {
+            const CheckNotify* check = reinterpret_cast<const CheckNotify*>(header);
+            notice.element = check->element;
+            notice.oldState = check->oldState;
+            notice.newState = check->newState;
         } else {
             notice.hour = reinterpret_cast<const NMCLOCKTIME*>(header)->hour;
             notice.minute = reinterpret_cast<const NMCLOCKTIME*>(header)->minute;
         }
         g_notices.push_back(notice);
+        if (g_hook) g_hook(header);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -78,7 +85,12 @@ HWND HostWindow::CreateControl(const char* className, int id, int x, int y, int 
 
 const std::vector<ReceivedNotice>& HostWindow::notices() const { return g_notices; }
 
+void HostWindow::ClearNotices() { g_notices.clear(); }
+
+void HostWindow::SetNoticeHook(NoticeHook hook) { g_hook = hook; }
+
 void HostWindow::Reset() {
+    g_hook = nullptr;
     while (HWND child = GetWindow(window_, GW_CHILD)) DestroyWindow(child);
     g_notices.clear();
 }

@@ -13,7 +13,14 @@ struct ReceivedNotice {
     LONG delta;        // slider notices
     BYTE hour;         // clock notices
     BYTE minute;
+    const void* element;  // multi-select notices
+    INT oldState;
+    INT newState;
 };
+
+// Runs inside the host's WM_NOTIFY, after the notice is recorded: lets a
+// test answer a notification the way a parent would.
+using NoticeHook = void (*)(const NMHDR* header);
 
 // Loads Tessella.dll by name and registers every class through its ordinals.
 HMODULE LoadTessellaAndRegister();
@@ -28,6 +35,8 @@ public:
     HWND handle() const { return window_; }
     HWND CreateControl(const char* className, int id, int x, int y, int width, int height, DWORD style = 0);
     const std::vector<ReceivedNotice>& notices() const;
+    void ClearNotices();
+    void SetNoticeHook(NoticeHook hook);
     // Back to an empty host between tests: a new top-level window costs
     // seconds under Wine without a window manager.
     void Reset();

@@ -14,6 +14,7 @@ protected:
         HINSTANCE self = GetModuleHandleA(nullptr);
         ASSERT_NE(RegisterSliderClass(self), 0);
         ASSERT_NE(RegisterClockClass(self), 0);
+        ASSERT_NE(RegisterMultiSelectClass(self), 0);
         host_ = new HostWindow(400, 300);
     }
     static void TearDownTestSuite() { delete host_; }
@@ -59,4 +60,10 @@ TEST_F(MissingState, ClockIsAPlainWindow) {
     ShowNow(clock);
     EXPECT_EQ(ReadPixel(clock, 100, 50), GetSysColor(COLOR_WINDOW));
     EXPECT_TRUE(DestroyWindow(clock));
+}
+
+// A multi-select control without its building could answer no message: its
+// creation fails, so the host sees null rather than a window that ignores it.
+TEST_F(MissingState, MultiSelectIsNotCreated) {
+    EXPECT_EQ(host_->CreateControl(TESSELLA_CLASS_A, 43, 10, 10, 200, 200), nullptr);
 }
