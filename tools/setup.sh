@@ -4,11 +4,15 @@ set -euo pipefail
 pkgs=(cmake make g++ g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth xdotool
       imagemagick googletest libgtest-dev clang libclang-rt-14-dev fonts-wqy-zenhei fonts-wine
       binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 util-linux locales
-      chromium nodejs npm python3-pygments)
+      chromium python3-pygments)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Node may come from elsewhere than Debian (NodeSource's nodejs carries its
+# own npm and conflicts with Debian's): a working command is enough.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 
 # Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives code page
 # 936, the one the program's users have. The locale must exist for that.
