@@ -24,9 +24,14 @@ State* AttachWindowState(HWND window, Args&&... args) {
 }
 
 template <typename State>
-void DetachWindowState(HWND window, State* state) {
+void FreeWindowState(State* state) {
     state->~State();
     FreeStateMemory(state);
+}
+
+template <typename State>
+void DetachWindowState(HWND window, State* state) {
+    FreeWindowState(state);
     SetWindowLongPtrA(window, GWLP_USERDATA, 0);
 }
 

@@ -227,7 +227,7 @@ void MultiSelectWindow::PaintWindow(HDC dc) {
 }
 
 void MultiSelectWindow::SendNotice(const BuildingNotice& notice) {
-    if (!parent_) return;
+    if (!parent_ || windowDestroyed) return;
     CheckNotify record = {};
     record.hdr.hwndFrom = window_;
     record.hdr.idFrom = static_cast<UINT_PTR>(GetWindowLongA(window_, GWL_ID));

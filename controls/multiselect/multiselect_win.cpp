@@ -33,10 +33,13 @@ BOOL OnCreate(HWND window, LPCREATESTRUCT create) {
     return TRUE;
 }
 
+// The state is freed when the window's outermost message returns: at once,
+// unless the window was destroyed from inside one of its own notifications.
 void OnNCDestroy(HWND window) {
     MultiSelectWindow* control = Control(window);
     if (GetCapture() == window) ReleaseCapture();
-    DetachWindowState(window, control);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    control->windowDestroyed = true;
 }
 
 void OnSize(HWND window, UINT, int, int) { Control(window)->UpdateScrollBars(true); }
@@ -87,11 +90,10 @@ void OnTimer(HWND window, UINT id) {
 
 }  // namespace
 
-LRESULT CALLBACK MultiSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) return OnNCCreate(window, reinterpret_cast<LPCREATESTRUCT>(lParam));
-    MultiSelectWindow* control = Control(window);
-    if (!control) return DefWindowProcA(window, message, wParam, lParam);
-    if (IsBuildingMessage(message)) return OnBuildingMessage(*control, message, wParam, lParam);
+namespace {
+
+LRESULT Dispatch(HWND window, MultiSelectWindow& control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsBuildingMessage(message)) return OnBuildingMessage(control, message, wParam, lParam);
     switch (message) {
         HANDLE_MSG(window, WM_CREATE, OnCreate);
         HANDLE_MSG(window, WM_SIZE, OnSize);
@@ -106,11 +108,23 @@ LRESULT CALLBACK MultiSelectWindowProc(HWND window, UINT message, WPARAM wParam,
         HANDLE_MSG(window, WM_LBUTTONUP, OnLButtonUp);
         HANDLE_MSG(window, WM_TIMER, OnTimer);
     case WM_CAPTURECHANGED:
-        AbandonPress(*control, reinterpret_cast<HWND>(lParam));
+        AbandonPress(control, reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_NCDESTROY:
         OnNCDestroy(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MultiSelectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) return OnNCCreate(window, reinterpret_cast<LPCREATESTRUCT>(lParam));
+    MultiSelectWindow* control = Control(window);
+    if (!control) return DefWindowProcA(window, message, wParam, lParam);
+    ++control->messageNesting;
+    const LRESULT result = Dispatch(window, *control, message, wParam, lParam);
+    if (--control->messageNesting == 0 && control->windowDestroyed) FreeWindowState(control);
+    return result;
 }

@@ -41,6 +41,12 @@ public:
     void UpdateScrollBars(bool redraw);
     UINT scrollMessage = WM_VSCROLL;  // keys and wheel replay the bar last used
 
+    // A parent may destroy the control from inside a notification, while
+    // the click that sent it still works on the building: the state outlives
+    // its window until the outermost message of the window is done.
+    int messageNesting = 0;
+    bool windowDestroyed = false;
+
     // BuildingHost.
     void SendNotice(const BuildingNotice& notice) override;
     void RepaintCheckBox(CFloor& floor) override;

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -240,6 +242,32 @@ TEST_F(MultiSelectWindow, ClearAndLoadAreRefusedWhileANotificationIsSent) {
     EXPECT_EQ(Names(control, 2), "r0,r1");
     EXPECT_EQ(SendMessageA(control, TSM_CLEAR, 0, 0), 0);
     EXPECT_EQ(SendMessageA(control, TSM_GETFLOORCOUNT, 0, 0), 0) << "and allowed again afterwards";
+}
+
+namespace {
+void DestroyOnSelectionChange(const NMHDR* header) {
+    if (header->code == TSN_SELCHANGED && IsWindow(header->hwndFrom)) DestroyWindow(header->hwndFrom);
+}
+}  // namespace
+
+// A dialog that closes when a room is chosen destroys the control inside the
+// click's selection notice: the click finishes on the state it started with,
+// and nothing more is sent from a window that is gone.
+TEST_F(MultiSelectWindow, AParentMayDestroyTheControlFromANotification) {
+    HWND control = Create(560, 200);
+    AddFloorWithRooms(control, "A", 2);
+    host_->ClearNotices();
+    host_->SetNoticeHook(DestroyOnSelectionChange);
+    Click(control, RoomPoint(kBuildingSpacing, 0));
+    host_->SetNoticeHook(nullptr);
+    EXPECT_FALSE(IsWindow(control));
+    const auto& notices = host_->notices();
+    ASSERT_FALSE(notices.empty());
+    EXPECT_EQ(notices.back().header.code, static_cast<UINT>(TSN_SELCHANGED)) << "nothing after the destroying one";
+    const auto selectionNotices = std::count_if(notices.begin(), notices.end(), [](const ReceivedNotice& notice) {
+        return notice.header.code == TSN_SELCHANGED;
+    });
+    EXPECT_EQ(selectionNotices, 1);
 }
 
 TEST_F(MultiSelectWindow, SettingTheSameImageListOrFontKeepsIt) {
