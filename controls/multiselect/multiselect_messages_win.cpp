@@ -62,9 +62,7 @@ LRESULT AddRoom(MultiSelectWindow& control, const RoomInfo* info) {
     if (!floor->AddChild(room.get(), 1, 1)) return 0;
     if (building.m_suspended == 0) {
         building.RelayoutFrom(floor);
-        control.EnsurePicture();
-        control.UpdateScrollBars(true);
-        control.RepaintAll(true);
+        control.ShowResizedContent();
     }
     return Handle(room.release());
 }

@@ -182,11 +182,15 @@ void MultiSelectWindow::RepaintAll(bool fillBackground) {
     InvalidateAll();
 }
 
+void MultiSelectWindow::ShowResizedContent() {
+    EnsurePicture();
+    UpdateScrollBars(true);
+    RepaintAll(true);
+}
+
 void MultiSelectWindow::Rebuild() {
     building_->Layout();
-    EnsurePicture();
-    RepaintAll(true);
-    UpdateScrollBars(true);
+    ShowResizedContent();
 }
 
 void MultiSelectWindow::PaintWindow(HDC dc) {
@@ -244,11 +248,7 @@ void MultiSelectWindow::RepaintCheckBox(CFloor& floor) {
     InvalidateContent(box);
 }
 
-void MultiSelectWindow::FloorAdded() {
-    EnsurePicture();
-    UpdateScrollBars(true);
-    RepaintAll(true);
-}
+void MultiSelectWindow::FloorAdded() { ShowResizedContent(); }
 
 void MultiSelectWindow::TreeCleared() { KillTimer(window_, kFoldTimer); }
 

@@ -34,7 +34,10 @@ public:
     void InvalidateContent(const ElementRect& content);
     void InvalidateAll();
     void RepaintAll(bool fillBackground);
-    // Everything again: layout, a picture large enough, pixels, scroll bars.
+    // After the content changed size (laid out already): a picture large
+    // enough, scroll bars, pixels.
+    void ShowResizedContent();
+    // Everything again: layout, then as above.
     void Rebuild();
     void PaintWindow(HDC dc);
 
