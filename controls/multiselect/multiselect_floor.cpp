@@ -60,6 +60,11 @@ CBaseEle* CFloor::AddChild(CBaseEle* child, int keepPosition, int notify) {
     if (child == nullptr || child->m_type != kRoomKind || !MakeRoomForOneMore(m_rooms)) {
         return nullptr;
     }
+    // A floor of no building yet has its rooms registered when it joins one.
+    CBuilding* building = Root();
+    if (building != nullptr && !building->Admit(*child)) {
+        return nullptr;
+    }
     CRoom* room = static_cast<CRoom*>(child);
     if (keepPosition == 0) {
         const int32_t placed = static_cast<int32_t>(m_rooms.size());
