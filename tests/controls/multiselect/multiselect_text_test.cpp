@@ -5,6 +5,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "controls/multiselect/multiselect_text.h"
 #include "tests/controls/multiselect/multiselect_test_support.h"
@@ -239,6 +240,48 @@ TEST(MultiSelectFile, RoundTripAndFailures) {
     // A full disk: opening succeeds, the writes do not.
     EXPECT_EQ(SaveBuildingFile(saved.building, "/dev/full", ';'), 0);
 #endif
+}
+
+std::string FileText(const std::string& path) {
+    std::string text;
+    if (std::FILE* file = std::fopen(path.c_str(), "r")) {
+        char piece[256];
+        for (size_t got; (got = std::fread(piece, 1, sizeof piece, file)) > 0;) text.append(piece, got);
+        std::fclose(file);
+    }
+    return text;
+}
+
+bool FileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (file != nullptr) std::fclose(file);
+    return file != nullptr;
+}
+
+// Half the text, then a failure: a disk that filled up during the save.
+bool WriteHalfThenFail(std::FILE* file, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size() / 2, file);
+    return false;
+}
+
+TEST(MultiSelectFile, AFailedSaveKeepsTheFileThatWasThere) {
+    TestBuilding first({2});
+    const std::string path = TempPath("keep");
+    ASSERT_EQ(SaveBuildingFile(first.building, path.c_str(), ','), 1);
+    const std::string kept = FileText(path);
+    ASSERT_FALSE(kept.empty());
+
+    TestBuilding second({30, 30});
+    EXPECT_EQ(SaveBuildingFile(second.building, path.c_str(), ',', WriteHalfThenFail), 0);
+    EXPECT_EQ(FileText(path), kept);
+    EXPECT_FALSE(FileExists(path + ".saving")) << "the unfinished file is removed";
+
+    ASSERT_EQ(SaveBuildingFile(second.building, path.c_str(), ','), 1);  // replaces an existing file
+    TestBuilding loaded;
+    ASSERT_EQ(LoadBuildingFile(loaded.building, path.c_str(), ','), 1);
+    EXPECT_EQ(Describe(loaded.building), Describe(second.building));
+    EXPECT_FALSE(FileExists(path + ".saving"));
+    std::remove(path.c_str());
 }
 
 TEST(MultiSelectNames, ListsNamesThatFit) {
