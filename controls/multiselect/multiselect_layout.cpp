@@ -54,6 +54,22 @@ ElementRect FloorBodyRect(const CFloor& floor) {
     return {floor.m_x, floor.m_y + floor.m_headerHeight, floor.GetRight(), floor.GetBottom()};
 }
 
+bool RoomVisibleRect(const CRoom& room, ElementRect& visible) {
+    room.GetRect(&visible);
+    const auto* floor = static_cast<const CFloor*>(room.GetParent());
+    if (floor == nullptr || floor->m_type != kFloorKind) {
+        return false;
+    }
+    const ElementRect body = FloorBodyRect(*floor);
+    visible.left = std::max(visible.left, body.left);
+    visible.top = std::max(visible.top, body.top + 1);  // the header's bottom line
+    visible.right = std::min(visible.right, body.right);
+    visible.bottom = std::min(visible.bottom, body.bottom);
+    return visible.left < visible.right && visible.top < visible.bottom;
+}
+
+int32_t ClampedMessageSize(int32_t size) { return std::clamp<int32_t>(size, 0, kMaxMessageSize); }
+
 FloorHeaderParts FloorHeaderGeometry(const CFloor& floor, IconSizeQuery iconSize) {
     const int32_t x = floor.m_x;
     const int32_t y = floor.m_y;

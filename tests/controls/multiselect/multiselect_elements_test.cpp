@@ -249,6 +249,19 @@ TEST(MultiSelectModel, ForeignFloorHandlesAreRecognised) {
     EXPECT_FALSE(test.building.HoldsFloor(nullptr));
 }
 
+TEST(MultiSelectNames, LineBreaksInTheKeptBytesAreFound) {
+    EXPECT_TRUE(BreaksTextLine("a\nR:Cx", 47));
+    EXPECT_TRUE(BreaksTextLine("a\rb", 47));
+    EXPECT_FALSE(BreaksTextLine("plain, with separators|;", 47));
+    EXPECT_FALSE(BreaksTextLine("", 47));
+    // Past the kept bytes a line break is cut away with the rest.
+    const std::string cut = std::string(47, 'x') + "\n";
+    EXPECT_FALSE(BreaksTextLine(cut.c_str(), 47));
+    EXPECT_TRUE(BreaksTextLine(cut.c_str(), 48));
+    const char unterminated[3] = {'a', 'b', 'c'};  // a record's field need not end in a NUL
+    EXPECT_FALSE(BreaksTextLine(unterminated, sizeof unterminated));
+}
+
 // Under ASan a handle that is read after its element was freed fails here.
 TEST(MultiSelectModel, StaleHandlesAreRefusedWithoutBeingRead) {
     TestBuilding test({3, 2});
