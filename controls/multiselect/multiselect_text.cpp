@@ -19,13 +19,19 @@ constexpr std::string_view kSeparatorLine = "-----------------------------------
 constexpr size_t kReadPieceBytes = 512;
 
 // The text form of a name: its bytes up to the field, NUL-terminated, so the
-// element's own cut (which never splits a character) applies.
+// element's own cut (which never splits a character) applies. A lone CR is
+// data of the line but never of a name: one at the name's end would be taken
+// for part of a line end by the next load, so the name would not come back.
 struct NameField {
     char bytes[kElementNameBytes + 1];
 
     explicit NameField(std::string_view text) {
-        const size_t length = std::min(text.size(), kElementNameBytes);
-        std::copy_n(text.begin(), length, bytes);
+        size_t length = 0;
+        for (size_t at = 0; at < text.size() && length < kElementNameBytes; ++at) {
+            if (text[at] != '\r') {
+                bytes[length++] = text[at];
+            }
+        }
         bytes[length] = '\0';
     }
 };

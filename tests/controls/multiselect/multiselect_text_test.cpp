@@ -147,6 +147,17 @@ TEST(MultiSelectLoad, LinesTheWriterNeverWrites) {
     EXPECT_EQ(LoadBuildingText(empty.building, nullptr, ','), 0);
 }
 
+TEST(MultiSelectLoad, NamesNeverKeepACarriageReturn) {
+    // A CR left at a name's end would be taken for a line end after a save.
+    TestBuilding test;
+    ASSERT_EQ(LoadBuildingText(test.building, "F:a\rb\r\r\nR:Cx\ry,Cz\r\r\nF:end\r", ','), 1);
+    EXPECT_EQ(Describe(test.building), "[ab:1]Cxy Cz [end:1]");
+    const std::string saved = BuildingText(test.building, ',');
+    TestBuilding again;
+    ASSERT_EQ(LoadBuildingText(again.building, saved.c_str(), ','), 1);
+    EXPECT_EQ(BuildingText(again.building, ','), saved);
+}
+
 TEST(MultiSelectLoad, NoticesComparedWithTheStateBeforeTheLoad) {
     TestBuilding test({2});
     ASSERT_EQ(LoadBuildingText(test.building, "F:a\nR:Ux,Uy\n", ','), 1);
@@ -157,6 +168,10 @@ TEST(MultiSelectLoad, NoticesComparedWithTheStateBeforeTheLoad) {
     test.host.notices.clear();
     ASSERT_EQ(LoadBuildingText(test.building, "F:b\nR:Uz\n", ','), 1);
     EXPECT_TRUE(test.host.notices.empty());
+    ASSERT_EQ(LoadBuildingText(test.building, "F:b\nR:Cz\n", ','), 1);
+    ASSERT_EQ(LoadBuildingText(test.building, "F:c\nR:Cy\n", ','), 1);
+    const std::vector<RecordedNotice> once = {{BuildingNoticeCode::CheckChanged, nullptr, kUnchecked, kChecked}};
+    EXPECT_EQ(test.host.notices, once) << "a checked building loading a checked one says nothing";
     EXPECT_EQ(test.building.m_notify, 1);
     EXPECT_EQ(test.building.m_suspended, 0);
 }
