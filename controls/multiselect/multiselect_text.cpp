@@ -19,22 +19,34 @@ constexpr std::string_view kSeparatorLine = "-----------------------------------
 constexpr size_t kReadPieceBytes = 512;
 
 // The text form of a name: its bytes up to the field, NUL-terminated, so the
-// element's own cut (which never splits a character) applies. A lone CR is
-// data of the line but never of a name: one at the name's end would be taken
-// for part of a line end by the next load, so the name would not come back.
+// element's own cut (which never splits a character) applies.
 struct NameField {
     char bytes[kElementNameBytes + 1];
 
     explicit NameField(std::string_view text) {
-        size_t length = 0;
-        for (size_t at = 0; at < text.size() && length < kElementNameBytes; ++at) {
-            if (text[at] != '\r') {
-                bytes[length++] = text[at];
-            }
-        }
+        const size_t length = std::min(text.size(), kElementNameBytes);
+        std::copy_n(text.begin(), length, bytes);
         bytes[length] = '\0';
     }
 };
+
+// A lone CR is data of its line but never part of a name: one at a name's
+// end would be taken for part of a line end by the next load, and one after
+// a lead byte would pair with it where the saved name pairs differently.
+// False when memory ran out.
+bool DropReturns(std::string_view& body, std::string& storage) {
+    if (body.find('\r') == std::string_view::npos) {
+        return true;
+    }
+    try {
+        storage.assign(body);
+    } catch (const std::exception&) {
+        return false;
+    }
+    storage.erase(std::remove(storage.begin(), storage.end(), '\r'), storage.end());
+    body = storage;
+    return true;
+}
 
 // One line of text: ends at "\n", "\r\n" or the end; a lone "\r" is data.
 bool NextLine(std::string_view& rest, std::string_view& line) {
@@ -61,12 +73,16 @@ bool NextLine(std::string_view& rest, std::string_view& line) {
 bool ReadBuildingLines(CBuilding& building, std::string_view text, char separator) {
     CFloor* floor = nullptr;
     std::string_view line;
+    std::string withoutReturns;
     while (NextLine(text, line)) {
         if (line.empty()) {
             continue;
         }
         // A lone "F" or "R" has no name part: an unnamed floor, no rooms.
-        const std::string_view body = line.size() > 2 ? line.substr(2) : std::string_view{};
+        std::string_view body = line.size() > 2 ? line.substr(2) : std::string_view{};
+        if (!DropReturns(body, withoutReturns)) {
+            return false;
+        }
         if (line[0] == 'F') {
             floor = static_cast<CFloor*>(building.AddChildByName(NameField(body).bytes, 1, 1));
             if (floor == nullptr) {
@@ -84,6 +100,9 @@ bool ReadBuildingLines(CBuilding& building, std::string_view text, char separato
                 continue;
             }
             const size_t start = at;
+            // The state letter is a byte of its own: pairs are counted from
+            // the name's first byte, as the name was cut when it was saved.
+            ++at;
             while (at < body.size() && body[at] != separator) {
                 // The second byte of a double-byte character may equal the
                 // separator; it never ends a token.

@@ -198,6 +198,19 @@ TEST(MultiSelectLoad, SeparatorNeverCutsADoubleByteName) {
     ASSERT_EQ(LoadBuildingText(loaded.building, text.c_str(), '|'), 1);
     EXPECT_EQ(Describe(loaded.building), Describe(saved.building));
     EXPECT_EQ(loaded.Floor(0).m_childCount, 2);
+
+    // Pairs count from a name's first byte, never from its state letter,
+    // and a lone CR (dropped) never pairs: each text is two rooms, found
+    // again after a save.
+    for (const char* text : {"F:f\nR:\xD7\xD7\xD7|Cb\n", "F:f\nR:Ca\x92\r\xF6|Cb\n"}) {
+        TestBuilding first({}, GbkLeadBytes());
+        ASSERT_EQ(LoadBuildingText(first.building, text, '|'), 1);
+        EXPECT_EQ(first.Floor(0).m_childCount, 2) << text;
+        const std::string saved = BuildingText(first.building, '|');
+        TestBuilding second({}, GbkLeadBytes());
+        ASSERT_EQ(LoadBuildingText(second.building, saved.c_str(), '|'), 1);
+        EXPECT_EQ(BuildingText(second.building, '|'), saved);
+    }
 }
 
 TEST(MultiSelectLoad, RowsLongerThanAReadPieceSurvive) {
