@@ -46,8 +46,9 @@ typedef struct NMCLOCKTIME {
 //   in place only when complete. A load that fails, for any reason (no file,
 //   an unreadable file, a refused separator, memory running out), answers 0
 //   and leaves the building, the picture and every handle as they were.
-//   Lines of any length are read whole. The one TSN_CHECKCHANGED a load may
-//   send compares the new state with the state before the load.
+//   Lines of any length are read whole; a lone CR in a name is dropped. The
+//   one TSN_CHECKCHANGED a load may send compares the new state with the
+//   state before the load.
 // - Saves to a file (TSM_SAVEFILE) write "<path>.saving" beside the target
 //   and put it in the target's place only when every write, the flush and
 //   the close succeeded: a failed save answers 0 and the file that was there
