@@ -63,13 +63,13 @@ CBaseEle* CBuilding::AddChildByName(const char* name, int, int) {
 }
 
 void CBuilding::Layout() {
-    int32_t y = m_spacing;
+    int64_t y = m_spacing;
     for (auto& floor : m_floors) {
-        floor->SetPos(m_spacing, y);
+        floor->SetPos(m_spacing, ClampedExtent(y));
         floor->Layout();
-        y += floor->GetHeight() + m_spacing;
+        y = ClampedExtent(y + floor->GetHeight() + m_spacing);
     }
-    m_height = y;
+    m_height = ClampedExtent(y);
     RecountState();
 }
 
@@ -91,7 +91,7 @@ void CBuilding::OnChildCheckChanged(CBaseEle* child, int32_t oldState, int32_t n
 void CBuilding::NotifyChanged() { Notify(BuildingNoticeCode::SelectionChanged, nullptr, m_check, m_check); }
 
 void CBuilding::RelayoutFrom(CFloor* from) {
-    int32_t y = m_spacing;
+    int64_t y = m_spacing;
     bool reached = false;
     for (auto& floor : m_floors) {
         reached = reached || floor.get() == from;
@@ -99,11 +99,11 @@ void CBuilding::RelayoutFrom(CFloor* from) {
             y = floor->GetBottom() + m_spacing;
             continue;
         }
-        floor->SetPos(m_spacing, y);
+        floor->SetPos(m_spacing, ClampedExtent(y));
         floor->Layout();
-        y += floor->GetHeight() + m_spacing;
+        y = ClampedExtent(y + floor->GetHeight() + m_spacing);
     }
-    m_height = y;
+    m_height = ClampedExtent(y);
 }
 
 bool CBuilding::Clear() {

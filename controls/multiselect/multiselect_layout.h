@@ -52,6 +52,12 @@ bool RoomVisibleRect(const CRoom& room, ElementRect& visible);
 // messages carry, so the layout's sums of a few of them cannot overflow.
 constexpr int32_t kMaxMessageSize = 0xFFFF;
 int32_t ClampedMessageSize(int32_t size);
+// Many rooms of the largest size would still overflow 32 bits: positions
+// and heights are summed in 64 bits and stop here, low enough that a
+// position plus a height plus a spacing stays within 32 bits. No picture
+// that large can be made; the window says so.
+constexpr int32_t kMaxContentExtent = 0x1FFFFFFF;
+int32_t ClampedExtent(int64_t extent);
 
 enum HitCode : int32_t {
     kHitNothing = 0,

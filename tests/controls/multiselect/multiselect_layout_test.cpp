@@ -296,3 +296,23 @@ TEST(MultiSelectLayout, SizesAtTheMessageLimitLayOutWithoutOverflow) {
                                             nullptr);
     EXPECT_EQ(hit.room, &test.Room(0, 999));
 }
+
+TEST(MultiSelectLayout, ManyRoomsOfTheLargestSizeStopAtTheContentLimit) {
+    TestBuilding test({0, 1});
+    CFloor& floor = test.Floor(0);
+    floor.SetCellSize(kMaxMessageSize, kMaxMessageSize);
+    for (int i = 0; i < 100000; ++i) ASSERT_NE(floor.AddChildByName("r", 0, 0), nullptr);
+    EXPECT_EQ(floor.GetHeight(), kMaxContentExtent) << "as placed one by one";
+    test.building.Layout();
+    EXPECT_EQ(floor.GetHeight(), kMaxContentExtent);
+    int32_t previous = 0;
+    for (const auto& room : floor.m_rooms) {
+        ASSERT_GE(room->GetY(), previous);
+        previous = room->GetY();
+    }
+    EXPECT_EQ(previous, kMaxContentExtent);
+    EXPECT_EQ(test.Floor(1).GetY(), kMaxContentExtent) << "floors below stop there too";
+    EXPECT_EQ(ContentHeight(test.building), test.Floor(1).GetBottom() + 6);
+    EXPECT_EQ(PictureHeight(test.building), kMaxContentExtent);
+    EXPECT_GT(ExpandedFloorHeight(floor), 0);
+}
