@@ -9,7 +9,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 
 .PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
-        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui corpus agreement clean
+        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui bench-multiselect corpus agreement clean
 
 all: build
 
@@ -88,6 +88,10 @@ bench: setup native
 # Convert through the real main window under Wine (the shipped i686 build).
 bench-gui: win32
 	@bash tools/with-display.sh bash bench/gui.sh $(WIN32) $(ARGS)
+
+# Growth of the multi-select control under Wine with the real Tessella.dll.
+bench-multiselect: win32
+	@bash tools/with-display.sh bash bench/multiselect.sh $(WIN32)
 
 # The round trip over every header, Python library module, CMake module and
 # shell script this host has, read in place (make test checks a sample).

@@ -14,7 +14,7 @@ LRESULT Handle(const void* object) { return reinterpret_cast<LRESULT>(object); }
 // Style bits that change the look: flat check boxes repaint the picture, the
 // border changes the client area the scroll bars measure.
 void ShowStyleChange(MultiSelectWindow& control, WPARAM wParam, uint32_t bits) {
-    if (!LOWORD(wParam) || !(bits & (TSS_FLATCHECKS | TSS_BORDER))) return;
+    if (!control.RedrawRequested(LOWORD(wParam)) || !(bits & (TSS_FLATCHECKS | TSS_BORDER))) return;
     if (bits & TSS_FLATCHECKS) control.RepaintPicture(nullptr, false);
     if (bits & TSS_BORDER) control.UpdateScrollBars(false);
     control.InvalidateAll();
@@ -48,19 +48,19 @@ LRESULT SetBackColor(MultiSelectWindow& control, WPARAM wParam, COLORREF colour)
 
 LRESULT SetImageList(MultiSelectWindow& control, WPARAM wParam, HIMAGELIST images) {
     void* old = control.building().SetImageList(images);
-    if (LOWORD(wParam)) control.RepaintAll(true);
+    if (control.RedrawRequested(LOWORD(wParam))) control.RepaintAll(true);
     return Handle(old);
 }
 
 LRESULT SetFont(MultiSelectWindow& control, HFONT font, LPARAM lParam) {
     void* old = control.building().SetFont(font);
-    if (LOWORD(lParam)) control.RepaintAll(true);
+    if (control.RedrawRequested(LOWORD(lParam))) control.RepaintAll(true);
     return Handle(old);
 }
 
 LRESULT SetFloorImages(MultiSelectWindow& control, WPARAM wParam, LPARAM lParam) {
     for (auto& floor : control.building().m_floors) floor->SetImages(LOWORD(lParam), HIWORD(lParam));
-    if (LOWORD(wParam)) control.RepaintAll(false);
+    if (control.RedrawRequested(LOWORD(wParam))) control.RepaintAll(false);
     return 0;
 }
 
@@ -69,7 +69,7 @@ LRESULT SetFloorWidth(MultiSelectWindow& control, WPARAM wParam, int width) {
     CBuilding& building = control.building();
     building.m_cellWidth = width;
     for (auto& floor : building.m_floors) floor->SetWidth(width);
-    if (!building.m_floors.empty() && LOWORD(wParam)) control.Rebuild();
+    if (!building.m_floors.empty() && control.RedrawRequested(LOWORD(wParam))) control.Rebuild();
     return 0;
 }
 
@@ -78,7 +78,7 @@ LRESULT SetRoomSize(MultiSelectWindow& control, WPARAM wParam, int width, int he
     building.m_roomWidth = width;
     building.m_roomHeight = height;
     for (auto& floor : building.m_floors) floor->SetCellSize(width, height);
-    if (!building.m_floors.empty() && LOWORD(wParam)) control.Rebuild();
+    if (!building.m_floors.empty() && control.RedrawRequested(LOWORD(wParam))) control.Rebuild();
     return 0;
 }
 

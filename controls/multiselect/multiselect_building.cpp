@@ -1,6 +1,8 @@
 #include "controls/multiselect/multiselect_elements.h"
 
+#include <exception>
 #include <new>
+#include <utility>
 
 #include "controls/multiselect/multiselect_children.h"
 #include "controls/multiselect/multiselect_layout.h"
@@ -16,7 +18,7 @@ CBuilding::CBuilding(const LeadByteTable& leadBytes) : CBaseEle(kBuildingKind), 
 CBuilding::~CBuilding() = default;
 
 CBaseEle* CBuilding::AddChild(CBaseEle* child, int, int notify) {
-    if (child == nullptr || child->m_type != kFloorKind || !MakeRoomForOneMore(m_floors)) {
+    if (child == nullptr || child->m_type != kFloorKind || !MakeRoomForOneMore(m_floors) || !Admit(*child)) {
         return nullptr;
     }
     CFloor* floor = static_cast<CFloor*>(child);
@@ -61,13 +63,13 @@ CBaseEle* CBuilding::AddChildByName(const char* name, int, int) {
 }
 
 void CBuilding::Layout() {
-    int32_t y = m_spacing;
+    int64_t y = m_spacing;
     for (auto& floor : m_floors) {
-        floor->SetPos(m_spacing, y);
+        floor->SetPos(m_spacing, ClampedExtent(y));
         floor->Layout();
-        y += floor->GetHeight() + m_spacing;
+        y = ClampedExtent(y + floor->GetHeight() + m_spacing);
     }
-    m_height = y;
+    m_height = ClampedExtent(y);
     RecountState();
 }
 
@@ -89,7 +91,7 @@ void CBuilding::OnChildCheckChanged(CBaseEle* child, int32_t oldState, int32_t n
 void CBuilding::NotifyChanged() { Notify(BuildingNoticeCode::SelectionChanged, nullptr, m_check, m_check); }
 
 void CBuilding::RelayoutFrom(CFloor* from) {
-    int32_t y = m_spacing;
+    int64_t y = m_spacing;
     bool reached = false;
     for (auto& floor : m_floors) {
         reached = reached || floor.get() == from;
@@ -97,11 +99,11 @@ void CBuilding::RelayoutFrom(CFloor* from) {
             y = floor->GetBottom() + m_spacing;
             continue;
         }
-        floor->SetPos(m_spacing, y);
+        floor->SetPos(m_spacing, ClampedExtent(y));
         floor->Layout();
-        y += floor->GetHeight() + m_spacing;
+        y = ClampedExtent(y + floor->GetHeight() + m_spacing);
     }
-    m_height = y;
+    m_height = ClampedExtent(y);
 }
 
 bool CBuilding::Clear() {
@@ -110,6 +112,7 @@ bool CBuilding::Clear() {
     }
     StopInteraction(*this);
     m_floors.clear();
+    m_live.clear();
     m_checkSum = 0;
     m_checkMax = 0;
     m_check = kUnchecked;
@@ -156,13 +159,55 @@ int32_t CBuilding::TotalRooms() const {
     return total;
 }
 
-bool CBuilding::HoldsFloor(const CBaseEle* floor) const {
-    for (const auto& held : m_floors) {
-        if (held.get() == floor) {
-            return true;
+bool CBuilding::HoldsKind(const CBaseEle* element, int32_t kind) const {
+    return m_live.count(element) != 0 && element->m_type == kind;
+}
+
+bool CBuilding::HoldsFloor(const CBaseEle* floor) const { return HoldsKind(floor, kFloorKind); }
+
+bool CBuilding::HoldsRoom(const CBaseEle* room) const { return HoldsKind(room, kRoomKind); }
+
+bool CBuilding::Admit(const CBaseEle& element) {
+    // A failed insert leaves the set as it was; earlier ones are undone.
+    const std::vector<std::unique_ptr<CRoom>>* rooms =
+        element.m_type == kFloorKind ? &static_cast<const CFloor&>(element).m_rooms : nullptr;
+    size_t added = 0;
+    try {
+        m_live.insert(&element);
+        for (; rooms != nullptr && added < rooms->size(); ++added) {
+            m_live.insert((*rooms)[added].get());
         }
+        return true;
+    } catch (const std::exception&) {
+        for (size_t undo = 0; undo < added; ++undo) {
+            m_live.erase((*rooms)[undo].get());
+        }
+        m_live.erase(&element);
+        return false;
     }
-    return false;
+}
+
+void CBuilding::CopyChildDefaultsTo(CBuilding& target) const {
+    target.m_spacing = m_spacing;
+    target.m_cellWidth = m_cellWidth;
+    target.m_cellHeight = m_cellHeight;
+    target.m_roomWidth = m_roomWidth;
+    target.m_roomHeight = m_roomHeight;
+    target.m_floorSpacing = m_floorSpacing;
+    target.m_floorHeaderColor = m_floorHeaderColor;
+    target.m_floorBodyColor = m_floorBodyColor;
+    target.m_floorTextColor = m_floorTextColor;
+    target.m_roomColor = m_roomColor;
+}
+
+void CBuilding::AdoptFloors(CBuilding& source) noexcept {
+    m_floors = std::move(source.m_floors);
+    m_live.swap(source.m_live);
+    source.m_floors.clear();
+    source.m_live.clear();
+    for (auto& floor : m_floors) {
+        floor->SetParent(this);
+    }
 }
 
 void CBuilding::Notify(BuildingNoticeCode code, CBaseEle* element, int32_t oldState, int32_t newState) {

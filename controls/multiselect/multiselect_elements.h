@@ -5,6 +5,7 @@
 // needs the window system goes through BuildingHost.
 #include <cstdint>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "controls/multiselect/multiselect_names.h"
@@ -255,9 +256,21 @@ public:
     void CheckAllFloors(int32_t state);
     void InvertAllFloors();
     int32_t TotalRooms() const;
-    // Whether floor is one of this building's: compares addresses only, so a
-    // handle from before a clear or from another control is safely refused.
+    // Whether a handle names one of this building's floors or rooms, in
+    // constant time. The address is looked up before anything is read, so a
+    // handle from before a clear or a load, or from another control, is
+    // refused without touching freed memory.
     bool HoldsFloor(const CBaseEle* floor) const;
+    bool HoldsRoom(const CBaseEle* room) const;
+    // Registers an element that joins this building (a room, or a floor with
+    // its rooms); false when memory ran out, with nothing registered.
+    bool Admit(const CBaseEle& element);
+    // Gives target what this building gives the floors and rooms added to
+    // it: a load fills such a building aside before it replaces the floors.
+    void CopyChildDefaultsTo(CBuilding& target) const;
+    // Takes every floor of source, which is left empty. This building must
+    // have been cleared; its font, image list and window state stay.
+    void AdoptFloors(CBuilding& source) noexcept;
     // Sends a notice when enabled and a host is attached.
     void Notify(BuildingNoticeCode code, CBaseEle* element, int32_t oldState, int32_t newState);
     // Whether destroying the building must also release these.
@@ -299,6 +312,10 @@ public:
     int32_t m_noticeDepth = 0;
 
 private:
+    bool HoldsKind(const CBaseEle* element, int32_t kind) const;
+
+    std::unordered_set<const CBaseEle*> m_live;  // every floor and room held
+
     // Weights from the floors' states, for a layout after bulk changes.
     void RecountState();
 };

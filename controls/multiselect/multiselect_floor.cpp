@@ -60,14 +60,20 @@ CBaseEle* CFloor::AddChild(CBaseEle* child, int keepPosition, int notify) {
     if (child == nullptr || child->m_type != kRoomKind || !MakeRoomForOneMore(m_rooms)) {
         return nullptr;
     }
+    // A floor of no building yet has its rooms registered when it joins one.
+    CBuilding* building = Root();
+    if (building != nullptr && !building->Admit(*child)) {
+        return nullptr;
+    }
     CRoom* room = static_cast<CRoom*>(child);
     if (keepPosition == 0) {
         const int32_t placed = static_cast<int32_t>(m_rooms.size());
         const int32_t columns = std::max<int32_t>(1, GetColumns());
         const int32_t x = m_spacing + (placed % columns) * (m_spacing + m_cellWidth);
-        const int32_t y = (placed / columns) * (m_spacing + m_cellHeight) + m_headerHeight + m_spacing;
+        const int32_t y =
+            ClampedExtent(int64_t{placed / columns} * (int64_t{m_spacing} + m_cellHeight) + m_headerHeight + m_spacing);
         room->SetPos(x, y);
-        m_height = std::max(m_height, y + m_spacing + m_cellHeight);
+        m_height = std::max(m_height, ClampedExtent(int64_t{y} + m_spacing + m_cellHeight));
     }
     room->SetWidth(m_cellWidth);
     room->SetHeight(m_cellHeight);
@@ -106,19 +112,19 @@ void CFloor::Layout() {
     const int32_t body = ExpandedBodyHeight(*this);
     // A collapsed floor keeps its rooms above the header line, hidden by the
     // body clip, so the fold animation slides them out from there.
-    int32_t rowTop = (m_collapsed != 0 ? m_headerHeight - body : m_headerHeight) + m_spacing;
+    int64_t rowTop = int64_t{m_collapsed != 0 ? m_headerHeight - body : m_headerHeight} + m_spacing;
     int32_t x = m_spacing;
     int32_t inRow = 0;
     for (auto& room : m_rooms) {
-        room->SetPos(x, rowTop);
+        room->SetPos(x, ClampedExtent(rowTop));
         x += room->GetWidth() + m_spacing;
         if (++inRow == columns) {
             inRow = 0;
             x = m_spacing;
-            rowTop += room->GetHeight() + m_spacing;
+            rowTop = ClampedExtent(rowTop + room->GetHeight() + m_spacing);
         }
     }
-    m_height = m_collapsed != 0 ? m_headerHeight : m_headerHeight + body;
+    m_height = m_collapsed != 0 ? m_headerHeight : ClampedExtent(int64_t{m_headerHeight} + body);
 }
 
 int32_t CFloor::GetChildCount() const { return m_childCount; }

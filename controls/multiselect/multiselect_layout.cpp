@@ -19,11 +19,13 @@ int32_t ExpandedBodyHeight(const CFloor& floor) {
         return 2 * floor.m_spacing;
     }
     const int32_t columns = floor.GetColumns();
-    const int32_t rows = (rooms + columns - 1) / columns;
-    return floor.m_spacing + rows * (floor.m_spacing + floor.m_cellHeight);
+    const int64_t rows = (rooms + columns - 1) / columns;
+    return ClampedExtent(floor.m_spacing + rows * (int64_t{floor.m_spacing} + floor.m_cellHeight));
 }
 
-int32_t ExpandedFloorHeight(const CFloor& floor) { return floor.m_headerHeight + ExpandedBodyHeight(floor); }
+int32_t ExpandedFloorHeight(const CFloor& floor) {
+    return ClampedExtent(int64_t{floor.m_headerHeight} + ExpandedBodyHeight(floor));
+}
 
 int32_t ContentHeight(const CBuilding& building) {
     if (building.m_floors.empty()) {
@@ -33,11 +35,11 @@ int32_t ContentHeight(const CBuilding& building) {
 }
 
 int32_t PictureHeight(const CBuilding& building) {
-    int32_t height = building.m_spacing;
+    int64_t height = building.m_spacing;
     for (const auto& floor : building.m_floors) {
-        height += ExpandedFloorHeight(*floor) + building.m_spacing;
+        height = ClampedExtent(height + ExpandedFloorHeight(*floor) + building.m_spacing);
     }
-    return height;
+    return ClampedExtent(height);
 }
 
 bool ShowsIcon(const CBaseEle& element) {
@@ -52,6 +54,26 @@ ElementRect FloorRect(const CFloor& floor) {
 
 ElementRect FloorBodyRect(const CFloor& floor) {
     return {floor.m_x, floor.m_y + floor.m_headerHeight, floor.GetRight(), floor.GetBottom()};
+}
+
+bool RoomVisibleRect(const CRoom& room, ElementRect& visible) {
+    room.GetRect(&visible);
+    const auto* floor = static_cast<const CFloor*>(room.GetParent());
+    if (floor == nullptr || floor->m_type != kFloorKind) {
+        return false;
+    }
+    const ElementRect body = FloorBodyRect(*floor);
+    visible.left = std::max(visible.left, body.left);
+    visible.top = std::max(visible.top, body.top + 1);  // the header's bottom line
+    visible.right = std::min(visible.right, body.right);
+    visible.bottom = std::min(visible.bottom, body.bottom);
+    return visible.left < visible.right && visible.top < visible.bottom;
+}
+
+int32_t ClampedMessageSize(int32_t size) { return std::clamp<int32_t>(size, 0, kMaxMessageSize); }
+
+int32_t ClampedExtent(int64_t extent) {
+    return static_cast<int32_t>(std::clamp<int64_t>(extent, -kMaxContentExtent, kMaxContentExtent));
 }
 
 FloorHeaderParts FloorHeaderGeometry(const CFloor& floor, IconSizeQuery iconSize) {

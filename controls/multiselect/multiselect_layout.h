@@ -43,6 +43,21 @@ struct RoomFaceParts {
 // Room at offset dx, dy (its floor's position).
 RoomFaceParts RoomFaceGeometry(const CRoom& room, int dx, int dy, IconSizeQuery iconSize);
 ElementRect FloorBodyRect(const CFloor& floor);
+// Where a room painted on its own may draw: its rectangle within its floor's
+// body below the header line, as the floor's paint clips it. False when
+// none of it shows (its floor is folded, or it lies above the fold).
+bool RoomVisibleRect(const CRoom& room, ElementRect& visible);
+
+// Sizes that enter through records are cut to the 16-bit range the size
+// messages carry, so the layout's sums of a few of them cannot overflow.
+constexpr int32_t kMaxMessageSize = 0xFFFF;
+int32_t ClampedMessageSize(int32_t size);
+// Many rooms of the largest size would still overflow 32 bits: positions
+// and heights are summed in 64 bits and stop here, low enough that a
+// position plus a height plus a spacing stays within 32 bits. No picture
+// that large can be made; the window says so.
+constexpr int32_t kMaxContentExtent = 0x1FFFFFFF;
+int32_t ClampedExtent(int64_t extent);
 
 enum HitCode : int32_t {
     kHitNothing = 0,

@@ -1,5 +1,7 @@
 // The multi-select control's own messages. A null record or element answers
-// 0 and changes nothing; element handles are the caller's to keep valid.
+// 0 and changes nothing, and so does a handle that is not one of this
+// control's live floors or rooms (from before a clear or a load, or from
+// another control).
 #include "controls/multiselect/multiselect_messages_win.h"
 
 #include <memory>
@@ -19,17 +21,23 @@ T* Pointer(LPARAM lParam) {
     return reinterpret_cast<T*>(lParam);
 }
 
-// A floor handle of this building, or null: one from before a clear or
-// from another control is refused rather than followed.
+// A handle of this building, or null: one from before a clear or from
+// another control is refused rather than followed.
 CFloor* OwnFloor(const CBuilding& building, CBaseEle* floor) {
     return building.HoldsFloor(floor) ? static_cast<CFloor*>(floor) : nullptr;
 }
 
 CFloor* FloorParam(const CBuilding& building, LPARAM lParam) { return OwnFloor(building, Pointer<CBaseEle>(lParam)); }
 
-LRESULT Handle(const void* element) { return reinterpret_cast<LRESULT>(element); }
+CRoom* OwnRoom(const CBuilding& building, CRoom* room) {
+    // Compared as an address only: a stale handle must not be converted
+    // through its (freed) object.
+    return building.HoldsRoom(reinterpret_cast<CBaseEle*>(room)) ? room : nullptr;
+}
 
-bool Redraw(CBuilding& building, WPARAM wParam) { return LOWORD(wParam) != 0 && building.m_suspended == 0; }
+CRoom* RoomParam(const CBuilding& building, LPARAM lParam) { return OwnRoom(building, Pointer<CRoom>(lParam)); }
+
+LRESULT Handle(const void* element) { return reinterpret_cast<LRESULT>(element); }
 
 void RepaintArea(MultiSelectWindow& control, const ElementRect& area) {
     control.RepaintPicture(&area, true);
@@ -42,7 +50,7 @@ LRESULT Clear(MultiSelectWindow& control) {
 }
 
 LRESULT AddFloor(MultiSelectWindow& control, const FloorInfo* info) {
-    if (!info) return 0;
+    if (!info || CarriesRefusedName(*info)) return 0;
     CBuilding& building = control.building();
     std::unique_ptr<CFloor> floor(new (std::nothrow) CFloor());
     if (!floor) return 0;
@@ -54,7 +62,7 @@ LRESULT AddFloor(MultiSelectWindow& control, const FloorInfo* info) {
 LRESULT AddRoom(MultiSelectWindow& control, const RoomInfo* info) {
     CBuilding& building = control.building();
     CFloor* floor = info ? OwnFloor(building, info->floor) : nullptr;
-    if (!floor) return 0;
+    if (!floor || CarriesRefusedName(*info)) return 0;
     std::unique_ptr<CRoom> room(new (std::nothrow) CRoom());
     if (!room) return 0;
     if (info->mask & TSF_CHECK) room->SetCheck(info->check, 0, 0);
@@ -90,10 +98,11 @@ LRESULT SetFloorInfo(MultiSelectWindow& control, const FloorInfo* info) {
 }
 
 LRESULT SetRoomInfo(MultiSelectWindow& control, const RoomInfo* info) {
-    if (!info || !info->room) return 0;
-    if (info->mask & TSF_CHECK) info->room->SetCheck(info->check, 1, 0);
-    ApplyRoomInfo(*info->room, *info, control.building().m_leadBytes);
-    control.RepaintElement(*info->room);
+    CRoom* room = info ? OwnRoom(control.building(), info->room) : nullptr;
+    if (!room) return 0;
+    if (info->mask & TSF_CHECK) room->SetCheck(info->check, 1, 0);
+    ApplyRoomInfo(*room, *info, control.building().m_leadBytes);
+    control.RepaintElement(*room);
     return 0;
 }
 
@@ -154,7 +163,7 @@ LRESULT CheckFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, boo
     } else {
         floor->SetAllRooms(HIWORD(wParam) != 0 ? kChecked : kUnchecked, 1);
     }
-    if (Redraw(control.building(), wParam)) RepaintArea(control, FloorRect(*floor));
+    if (control.RedrawRequested(LOWORD(wParam))) RepaintArea(control, FloorRect(*floor));
     return 0;
 }
 
@@ -165,7 +174,7 @@ LRESULT CheckRoom(MultiSelectWindow& control, WPARAM wParam, CRoom* room, bool t
     } else {
         room->SetCheck(HIWORD(wParam), 1, 0);
     }
-    if (Redraw(control.building(), wParam)) control.RepaintElement(*room);
+    if (control.RedrawRequested(LOWORD(wParam))) control.RepaintElement(*room);
     return 0;
 }
 
@@ -174,7 +183,7 @@ LRESULT CheckRoom(MultiSelectWindow& control, WPARAM wParam, CRoom* room, bool t
 LRESULT FoldFloor(MultiSelectWindow& control, WPARAM wParam, CFloor* floor, bool collapsed) {
     CBuilding& building = control.building();
     if (!floor || !SetFloorFolded(building, *floor, collapsed)) return 0;
-    if (Redraw(building, wParam)) {
+    if (control.RedrawRequested(LOWORD(wParam))) {
         building.RelayoutFrom(floor);
         control.UpdateScrollBars(true);
         control.RepaintAll(true);
@@ -219,8 +228,8 @@ LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wPara
     case TSM_INVERTALL: return CheckAll(control, wParam, true);
     case TSM_CHECKFLOOR: return CheckFloor(control, wParam, FloorParam(building, lParam), false);
     case TSM_INVERTFLOOR: return CheckFloor(control, wParam, FloorParam(building, lParam), true);
-    case TSM_CHECKROOM: return CheckRoom(control, wParam, Pointer<CRoom>(lParam), false);
-    case TSM_TOGGLEROOM: return CheckRoom(control, wParam, Pointer<CRoom>(lParam), true);
+    case TSM_CHECKROOM: return CheckRoom(control, wParam, RoomParam(building, lParam), false);
+    case TSM_TOGGLEROOM: return CheckRoom(control, wParam, RoomParam(building, lParam), true);
     case TSM_EXPANDFLOOR: return FoldFloor(control, wParam, FloorParam(building, lParam), HIWORD(wParam) == 0);
     case TSM_TOGGLEFLOOR: {
         CFloor* floor = FloorParam(building, lParam);
@@ -243,7 +252,7 @@ LRESULT OnBuildingMessage(MultiSelectWindow& control, UINT message, WPARAM wPara
     }
     case TSM_GETROOMINFO: {
         RoomInfo* info = Pointer<RoomInfo>(lParam);
-        if (info && info->room) ReadRoomInfo(*info->room, *info);
+        if (info && OwnRoom(building, info->room)) ReadRoomInfo(*info->room, *info);
         return 0;
     }
     case TSM_GETCHECK: return building.m_check;

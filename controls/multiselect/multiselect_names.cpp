@@ -16,6 +16,15 @@ size_t BoundedLength(const char* source, size_t maxBytes) {
     return length;
 }
 
+bool BreaksTextLine(const char* name, size_t maxBytes) {
+    for (size_t at = 0; at < maxBytes && name[at] != '\0'; ++at) {
+        if (name[at] == '\r' || name[at] == '\n') {
+            return true;
+        }
+    }
+    return false;
+}
+
 size_t CopyNameCut(char* target, const char* source, size_t maxBytes, const LeadByteTable& leadBytes) {
     size_t copied = 0;
     while (copied < maxBytes && source[copied] != '\0') {

@@ -29,3 +29,8 @@ size_t CopyNameCut(char* target, const char* source, size_t maxBytes, const Lead
 // Length of source up to its NUL or maxBytes, whichever comes first, so a
 // caller's unterminated buffer is never read past its end.
 size_t BoundedLength(const char* source, size_t maxBytes);
+
+// A CR or LF among the first maxBytes bytes of name (or before its NUL) would
+// end its line of the text format early: a floor named "a\nR:Cx" would come
+// back with a phantom room. Such names are refused where names enter.
+bool BreaksTextLine(const char* name, size_t maxBytes);

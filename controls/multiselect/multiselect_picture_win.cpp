@@ -161,12 +161,18 @@ void MultiSelectWindow::RepaintPicture(const ElementRect* area, bool fillBackgro
 }
 
 void MultiSelectWindow::RepaintElement(CBaseEle& element) {
+    ElementRect area;
+    if (element.m_type != kRoomKind) {
+        element.GetRect(&area);
+    } else if (!RoomVisibleRect(static_cast<CRoom&>(element), area)) {
+        return;  // its floor is folded: the room lies over the header or the floor above
+    }
     if (memBitmap_) {
         PictureCanvas canvas(*building_, memDC_, glyphStrip_, &glyphDC_);
+        IntersectClipRect(memDC_, area.left, area.top, area.right, area.bottom);
         element.Paint(memDC_, nullptr);
+        SelectClipRgn(memDC_, nullptr);
     }
-    ElementRect area;
-    element.GetRect(&area);
     InvalidateContent(area);
 }
 

@@ -1,11 +1,18 @@
 #include "controls/multiselect/multiselect_records_win.h"
 
+#include "controls/multiselect/multiselect_layout.h"
+
 namespace {
 
 // Cut by the building's code page even before the element belongs to it.
 void ApplyName(CBaseEle& element, const char (&name)[TESSELLA_NAME_BYTES], const LeadByteTable& leadBytes) {
     static_assert(sizeof element.m_name == TESSELLA_NAME_BYTES, "records carry whole names");
-    CopyNameCut(element.m_name, name, kElementNameBytes - 1, leadBytes);
+    CopyNameCut(element.m_name, name, kElementNameMaxBytes, leadBytes);
+}
+
+template <typename Info>
+bool NameRefused(const Info& info) {
+    return (info.mask & TSF_NAME) != 0 && BreaksTextLine(info.name, kElementNameMaxBytes);
 }
 
 void ReadName(const CBaseEle& element, char (&name)[TESSELLA_NAME_BYTES]) { element.GetName(name, sizeof name); }
@@ -13,10 +20,12 @@ void ReadName(const CBaseEle& element, char (&name)[TESSELLA_NAME_BYTES]) { elem
 }  // namespace
 
 void ApplyFloorInfo(CFloor& floor, const FloorInfo& info, const LeadByteTable& leadBytes) {
-    if (info.mask & TSF_NAME) ApplyName(floor, info.name, leadBytes);
+    if ((info.mask & TSF_NAME) && !NameRefused(info)) ApplyName(floor, info.name, leadBytes);
     if (info.mask & TSF_IMAGES) floor.SetImages(info.collapsedImage, info.expandedImage);
-    if (info.mask & TSF_HEADERHEIGHT) floor.m_headerHeight = info.headerHeight;
-    if (info.mask & TSF_CELLSIZE) floor.SetCellSize(info.cellWidth, info.cellHeight);
+    if (info.mask & TSF_HEADERHEIGHT) floor.m_headerHeight = ClampedMessageSize(info.headerHeight);
+    if (info.mask & TSF_CELLSIZE) {
+        floor.SetCellSize(ClampedMessageSize(info.cellWidth), ClampedMessageSize(info.cellHeight));
+    }
     if (info.mask & TSF_COLORS) {
         floor.m_headerColor = info.headerColor;
         floor.m_bodyColor = info.bodyColor;
@@ -26,7 +35,7 @@ void ApplyFloorInfo(CFloor& floor, const FloorInfo& info, const LeadByteTable& l
 }
 
 void ApplyRoomInfo(CRoom& room, const RoomInfo& info, const LeadByteTable& leadBytes) {
-    if (info.mask & TSF_NAME) ApplyName(room, info.name, leadBytes);
+    if ((info.mask & TSF_NAME) && !NameRefused(info)) ApplyName(room, info.name, leadBytes);
     if (info.mask & TSF_IMAGES) room.SetImages(info.checkedImage, info.uncheckedImage);
     if (info.mask & TSF_COLORS) {
         room.m_checkedFill = info.checkedFill;
@@ -36,6 +45,9 @@ void ApplyRoomInfo(CRoom& room, const RoomInfo& info, const LeadByteTable& leadB
     }
     if (info.mask & TSF_USERDATA) room.SetUserData(info.userData);
 }
+
+bool CarriesRefusedName(const FloorInfo& info) { return NameRefused(info); }
+bool CarriesRefusedName(const RoomInfo& info) { return NameRefused(info); }
 
 void ReadFloorInfo(const CFloor& floor, FloorInfo& info) {
     if (info.mask & TSF_NAME) ReadName(floor, info.name);

@@ -4,9 +4,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string_view>
 
+#include "controls/multiselect/multiselect_file.h"
 #include "controls/multiselect/multiselect_layout.h"
 
 namespace {
@@ -28,6 +30,24 @@ struct NameField {
     }
 };
 
+// A lone CR is data of its line but never part of a name: one at a name's
+// end would be taken for part of a line end by the next load, and one after
+// a lead byte would pair with it where the saved name pairs differently.
+// False when memory ran out.
+bool DropReturns(std::string_view& body, std::string& storage) {
+    if (body.find('\r') == std::string_view::npos) {
+        return true;
+    }
+    try {
+        storage.assign(body);
+    } catch (const std::exception&) {
+        return false;
+    }
+    storage.erase(std::remove(storage.begin(), storage.end(), '\r'), storage.end());
+    body = storage;
+    return true;
+}
+
 // One line of text: ends at "\n", "\r\n" or the end; a lone "\r" is data.
 bool NextLine(std::string_view& rest, std::string_view& line) {
     if (rest.empty()) {
@@ -47,22 +67,27 @@ bool NextLine(std::string_view& rest, std::string_view& line) {
     return true;
 }
 
-// Fills the building from the lines of text. The caller has cleared it and
-// suppressed layout and notices. Returns false when an element could not be
-// allocated (the rest is still read).
+// Fills the building from the lines of text. The caller suspended its
+// layout and notices. Stops at the first element that could not be
+// allocated, with false.
 bool ReadBuildingLines(CBuilding& building, std::string_view text, char separator) {
-    bool complete = true;
     CFloor* floor = nullptr;
     std::string_view line;
+    std::string withoutReturns;
     while (NextLine(text, line)) {
         if (line.empty()) {
             continue;
         }
         // A lone "F" or "R" has no name part: an unnamed floor, no rooms.
-        const std::string_view body = line.size() > 2 ? line.substr(2) : std::string_view{};
+        std::string_view body = line.size() > 2 ? line.substr(2) : std::string_view{};
+        if (!DropReturns(body, withoutReturns)) {
+            return false;
+        }
         if (line[0] == 'F') {
             floor = static_cast<CFloor*>(building.AddChildByName(NameField(body).bytes, 1, 1));
-            complete = complete && floor != nullptr;
+            if (floor == nullptr) {
+                return false;
+            }
             continue;
         }
         if (line[0] != 'R' || floor == nullptr) {
@@ -75,47 +100,53 @@ bool ReadBuildingLines(CBuilding& building, std::string_view text, char separato
                 continue;
             }
             const size_t start = at;
+            // The state letter is a byte of its own: pairs are counted from
+            // the name's first byte, as the name was cut when it was saved.
+            ++at;
             while (at < body.size() && body[at] != separator) {
                 // The second byte of a double-byte character may equal the
                 // separator; it never ends a token.
                 at += building.m_leadBytes.IsLead(static_cast<unsigned char>(body[at])) && at + 1 < body.size() ? 2 : 1;
             }
             const std::string_view token = body.substr(start, at - start);
-            CRoom* room = new (std::nothrow) CRoom(NameField(token.substr(1)).bytes, building.m_leadBytes);
+            std::unique_ptr<CRoom> room(new (std::nothrow) CRoom(NameField(token.substr(1)).bytes, building.m_leadBytes));
             if (room == nullptr) {
-                complete = false;
-                continue;
+                return false;
             }
             // Unchecked before it is added, so the floor never counts it.
             if (token[0] == 'U') {
                 room->SetCheck(kUnchecked, 0, 0);
             }
-            if (floor->AddChild(room, 1, 1) == nullptr) {
-                delete room;
-                complete = false;
+            if (floor->AddChild(room.get(), 1, 1) == nullptr) {
+                return false;
             }
+            room.release();
         }
     }
-    return complete;
+    return true;
 }
 
+// The new floors are built in a building of their own and take the place of
+// the old ones only when complete: a load that runs out of memory leaves the
+// building, its picture and every handle the host holds as they were.
 int LoadValidatedText(CBuilding& building, std::string_view text, char separator) {
-    const int32_t stateBefore = building.m_check;
-    building.Clear();
-    const int32_t suspended = building.m_suspended;
-    const int32_t notify = building.m_notify;
-    building.m_suspended = 1;
-    building.m_notify = 0;
-    const bool complete = ReadBuildingLines(building, text, separator);
-    building.m_suspended = suspended;
-    building.m_notify = notify;
-    building.Layout();
-    // The parent last heard of the state before the load; the clear in
-    // between was silent.
-    if (building.m_check != stateBefore) {
-        building.Notify(BuildingNoticeCode::CheckChanged, nullptr, stateBefore, building.m_check);
+    CBuilding loaded(building.m_leadBytes);
+    building.CopyChildDefaultsTo(loaded);
+    loaded.m_suspended = 1;
+    loaded.m_notify = 0;
+    if (!ReadBuildingLines(loaded, text, separator)) {
+        return 0;
     }
-    return complete ? 1 : 0;
+    const int32_t stateBefore = building.m_check;
+    if (!building.Clear()) {
+        return 0;
+    }
+    building.AdoptFloors(loaded);
+    // The parent last heard of the state before the load; the clear in
+    // between was silent, so the layout's recount compares with that state.
+    building.m_check = stateBefore;
+    building.Layout();
+    return 1;
 }
 
 // The text of a building too large for memory is a failed save, not an
@@ -142,6 +173,17 @@ bool ReadWholeFile(std::FILE* file, std::string& text) {
         return false;
     }
     return std::ferror(file) == 0;
+}
+
+// The unfinished save goes beside its target, on the same volume, so that
+// putting it in the target's place is a rename.
+bool TryTemporaryPath(const char* path, std::string& temporary) {
+    try {
+        temporary = std::string(path) + ".saving";
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 bool CanLoad(const CBuilding& building, char separator) {
@@ -214,7 +256,11 @@ int SaveBuildingText(const CBuilding& building, char separator, char* buffer, in
     return 1;
 }
 
-int SaveBuildingFile(const CBuilding& building, const char* path, char separator) {
+bool WriteWholeText(std::FILE* file, std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+}
+
+int SaveBuildingFile(const CBuilding& building, const char* path, char separator, TextWriter write) {
     if (path == nullptr || !IsUsableSeparator(separator)) {
         return 0;
     }
@@ -222,15 +268,27 @@ int SaveBuildingFile(const CBuilding& building, const char* path, char separator
     if (!TryBuildingText(building, separator, text)) {
         return 0;
     }
-    std::FILE* file = std::fopen(path, "w");
+    const bool throughTemporary = SavesThroughTemporary(path);
+    std::string temporary;
+    if (throughTemporary && !TryTemporaryPath(path, temporary)) {
+        return 0;
+    }
+    const char* written = throughTemporary ? temporary.c_str() : path;
+    std::FILE* file = std::fopen(written, "w");
     if (file == nullptr) {
         return 0;
     }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool flushed = std::fflush(file) == 0;
+    const bool complete = write(file, text) && std::fflush(file) == 0;
     // The close writes what is still buffered: its failure is a lost save too.
     const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed ? 1 : 0;
+    if (!throughTemporary) {
+        return complete && closed ? 1 : 0;
+    }
+    if (complete && closed && ReplaceWithTemporary(written, path)) {
+        return 1;
+    }
+    std::remove(written);
+    return 0;
 }
 
 int LoadBuildingText(CBuilding& building, const char* text, char separator) {

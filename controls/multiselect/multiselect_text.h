@@ -2,7 +2,9 @@
 // The building as text: floors with their rooms and check letters, saved to
 // and loaded from memory or a file, the list of room names, and lookups.
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "controls/multiselect/multiselect_elements.h"
 
@@ -18,16 +20,23 @@ std::string BuildingText(const CBuilding& building, char separator);
 // written, *size receives the bytes needed and 0 is returned. A null size or
 // an unusable separator: 0 and nothing touched.
 int SaveBuildingText(const CBuilding& building, char separator, char* buffer, int32_t* size);
-// Writes the whole text to path and checks every write and the close, so a
-// full disk is reported as a failure.
-int SaveBuildingFile(const CBuilding& building, const char* path, char separator);
+// Writes text to an open file; false when any of it was not written.
+using TextWriter = bool (*)(std::FILE* file, std::string_view text);
+bool WriteWholeText(std::FILE* file, std::string_view text);
+// Writes the whole text to a temporary file beside path and puts it in the
+// place of path only when every write, the flush and the close succeeded, so
+// a failed save (0) leaves the file that was there. A device, a pipe or a
+// link is written in place (see multiselect_file.h).
+int SaveBuildingFile(const CBuilding& building, const char* path, char separator,
+                     TextWriter write = WriteWholeText);
 
 // Replaces the building by the NUL-terminated text with notices suppressed,
 // then reports a change of the building state against the state before the
-// load. Returns 0 with nothing changed for null text, an unusable separator,
-// an unopenable or unreadable file, or while a notice is being sent; 0 also
-// when memory ran out for some element (the rest is loaded). The window
-// repaints afterwards. Lines of any length are read whole.
+// load. Returns 0 with nothing changed (every floor, room and handle as it
+// was) for null text, an unusable separator, an unopenable or unreadable
+// file, while a notice is being sent, or when memory ran out for any
+// element. The window repaints afterwards. Lines of any length are read
+// whole.
 int LoadBuildingText(CBuilding& building, const char* text, char separator);
 int LoadBuildingFile(CBuilding& building, const char* path, char separator);
 

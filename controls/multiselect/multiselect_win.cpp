@@ -62,13 +62,6 @@ void OnPaint(HWND window) {
 
 BOOL OnEraseBkgnd(HWND, HDC) { return TRUE; }
 
-void OnScroll(HWND window, UINT message, UINT code, int position) {
-    ScrollBuilding(*Control(window), message, MAKEWPARAM(code, position));
-}
-
-void OnVScroll(HWND window, HWND, UINT code, int position) { OnScroll(window, WM_VSCROLL, code, position); }
-void OnHScroll(HWND window, HWND, UINT code, int position) { OnScroll(window, WM_HSCROLL, code, position); }
-
 void OnKeyDown(HWND window, UINT virtualKey, BOOL, int, UINT) { ScrollByKey(*Control(window), virtualKey); }
 
 void OnMouseWheel(HWND window, int, int, int delta, UINT) { ScrollByWheel(*Control(window), delta); }
@@ -100,13 +93,20 @@ LRESULT Dispatch(HWND window, MultiSelectWindow& control, UINT message, WPARAM w
         HANDLE_MSG(window, WM_ENABLE, OnEnable);
         HANDLE_MSG(window, WM_PAINT, OnPaint);
         HANDLE_MSG(window, WM_ERASEBKGND, OnEraseBkgnd);
-        HANDLE_MSG(window, WM_VSCROLL, OnVScroll);
-        HANDLE_MSG(window, WM_HSCROLL, OnHScroll);
         HANDLE_MSG(window, WM_KEYDOWN, OnKeyDown);
         HANDLE_MSG(window, WM_MOUSEWHEEL, OnMouseWheel);
         HANDLE_MSG(window, WM_LBUTTONDOWN, OnLButtonDown);
         HANDLE_MSG(window, WM_LBUTTONUP, OnLButtonUp);
         HANDLE_MSG(window, WM_TIMER, OnTimer);
+    // The MinGW HANDLE_MSG forms of the scroll messages answer 0; hosts
+    // are told 1.
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        return ScrollBuilding(control, message, wParam);
+    // In a dialog the arrow keys would otherwise move the focus instead of
+    // scrolling.
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
     case WM_CAPTURECHANGED:
         AbandonPress(control, reinterpret_cast<HWND>(lParam));
         return 0;

@@ -20,6 +20,10 @@ public:
 
     HWND window() const { return window_; }
     CBuilding& building() { return *building_; }
+    // A message's redraw word counts only while updates run: between
+    // TSM_BEGINUPDATE and TSM_ENDUPDATE nothing is repainted, and the end
+    // repaints everything once.
+    bool RedrawRequested(WORD redraw) const { return redraw != 0 && building_->m_suspended == 0; }
 
     // Off-screen picture: 0 when it cannot be made, 1 when the one there is
     // large enough, 2 when a new (larger) one was made. Never shrinks.
@@ -27,8 +31,8 @@ public:
     // Repaints part of the picture (all of it for null), over a fresh
     // background when asked.
     void RepaintPicture(const ElementRect* area, bool fillBackground);
-    // Paints one floor or room over what the picture holds, unclipped, and
-    // invalidates where it shows.
+    // Paints one floor or room over what the picture holds and invalidates
+    // where it shows; a room only within its floor's body.
     void RepaintElement(CBaseEle& element);
     // The element's rectangle of the window, shifted by the scroll position.
     void InvalidateContent(const ElementRect& content);

@@ -249,6 +249,61 @@ TEST(MultiSelectModel, ForeignFloorHandlesAreRecognised) {
     EXPECT_FALSE(test.building.HoldsFloor(nullptr));
 }
 
+TEST(MultiSelectNames, LineBreaksInTheKeptBytesAreFound) {
+    EXPECT_TRUE(BreaksTextLine("a\nR:Cx", 47));
+    EXPECT_TRUE(BreaksTextLine("a\rb", 47));
+    EXPECT_FALSE(BreaksTextLine("plain, with separators|;", 47));
+    EXPECT_FALSE(BreaksTextLine("", 47));
+    // Past the kept bytes a line break is cut away with the rest.
+    const std::string cut = std::string(47, 'x') + "\n";
+    EXPECT_FALSE(BreaksTextLine(cut.c_str(), 47));
+    EXPECT_TRUE(BreaksTextLine(cut.c_str(), 48));
+    const char unterminated[3] = {'a', 'b', 'c'};  // a record's field need not end in a NUL
+    EXPECT_FALSE(BreaksTextLine(unterminated, sizeof unterminated));
+}
+
+// Under ASan a handle that is read after its element was freed fails here.
+TEST(MultiSelectModel, StaleHandlesAreRefusedWithoutBeingRead) {
+    TestBuilding test({3, 2});
+    CBaseEle* floor = &test.Floor(1);
+    CBaseEle* room = &test.Room(0, 2);
+    EXPECT_TRUE(test.building.HoldsFloor(floor));
+    EXPECT_TRUE(test.building.HoldsRoom(room));
+    EXPECT_FALSE(test.building.HoldsRoom(floor));
+    EXPECT_FALSE(test.building.HoldsFloor(room));
+    EXPECT_FALSE(test.building.HoldsRoom(nullptr));
+    ASSERT_TRUE(test.building.Clear());
+    EXPECT_FALSE(test.building.HoldsFloor(floor));
+    EXPECT_FALSE(test.building.HoldsRoom(room));
+
+    // A floor that got its rooms before it joined brings them along.
+    auto* loose = new CFloor();
+    CBaseEle* early = loose->AddChildByName("early", 0, 0);
+    ASSERT_NE(test.building.AddChild(loose, 0, 1), nullptr);
+    CBaseEle* late = loose->AddChildByName("late", 0, 1);
+    EXPECT_TRUE(test.building.HoldsRoom(early));
+    EXPECT_TRUE(test.building.HoldsRoom(late));
+    TestBuilding other({1});
+    EXPECT_FALSE(test.building.HoldsRoom(&other.Room(0, 0)));
+}
+
+// Appending one by one must not reallocate on every append.
+TEST(MultiSelectModel, ContainersGrowByHalfTheirCapacity) {
+    TestBuilding test({0});
+    CFloor& floor = test.Floor(0);
+    size_t growths = 0;
+    size_t capacity = floor.m_rooms.capacity();
+    for (int i = 0; i < 10000; ++i) {
+        ASSERT_NE(floor.AddChildByName("r", 0, 0), nullptr);
+        if (floor.m_rooms.capacity() != capacity) {
+            EXPECT_GE(floor.m_rooms.capacity(), capacity + capacity / 2);
+            capacity = floor.m_rooms.capacity();
+            ++growths;
+        }
+    }
+    EXPECT_LE(growths, 25u);  // 1.5^22 > 10,000
+}
+
 TEST(MultiSelectNotices, LayoutReportsARecountedState) {
     TestBuilding test({2, 2});
     test.Floor(0).SetAllRooms(kUnchecked, 0);  // silently: the building still says all

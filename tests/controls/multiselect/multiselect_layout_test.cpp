@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "controls/multiselect/multiselect_layout.h"
 #include "tests/controls/multiselect/multiselect_test_support.h"
 
@@ -247,4 +249,70 @@ TEST(MultiSelectFold, FoldingByMessageShowsTheFinalGlyphAndEndsAFold) {
     EXPECT_EQ(test.Floor(1).m_glyphFrame, 0);
     test.building.RelayoutFrom(&test.Floor(1));
     EXPECT_EQ(test.Floor(1).GetHeight(), 24);
+}
+
+TEST(MultiSelectLayout, ARoomPaintedAloneStaysInItsFloorsBody) {
+    TestBuilding test({12, 1});
+    ElementRect visible{};
+    ASSERT_TRUE(RoomVisibleRect(test.Room(0, 11), visible));
+    EXPECT_EQ(visible.left, 6 + 56);
+    EXPECT_EQ(visible.top, 6 + 54);
+    EXPECT_EQ(visible.bottom, 6 + 54 + 22);
+
+    // Half folded: the second row is partly under the header line.
+    test.building.m_memHeight = PictureHeight(test.building);
+    StartFold(test.building, test.Floor(0));
+    for (int tick = 0; tick < 4; ++tick) AdvanceFold(test.building);  // 32 pixels up
+    ASSERT_TRUE(RoomVisibleRect(test.Room(0, 11), visible));
+    EXPECT_EQ(visible.top, 6 + 24 + 1);
+    EXPECT_EQ(visible.bottom, 6 + 54 + 22 - 32);
+    EXPECT_FALSE(RoomVisibleRect(test.Room(0, 0), visible)) << "the first row is above the fold";
+
+    while (!AdvanceFold(test.building).ended) {
+    }
+    test.building.Layout();
+    for (int room = 0; room < 12; ++room) EXPECT_FALSE(RoomVisibleRect(test.Room(0, room), visible)) << room;
+    EXPECT_TRUE(RoomVisibleRect(test.Room(1, 0), visible));
+}
+
+TEST(MultiSelectLayout, SizesAtTheMessageLimitLayOutWithoutOverflow) {
+    EXPECT_EQ(ClampedMessageSize(INT32_MAX), 0xFFFF);
+    EXPECT_EQ(ClampedMessageSize(INT32_MIN), 0);
+    EXPECT_EQ(ClampedMessageSize(-1), 0);
+    EXPECT_EQ(ClampedMessageSize(300), 300);
+
+    TestBuilding test({0, 1});
+    CFloor& floor = test.Floor(0);
+    floor.m_headerHeight = ClampedMessageSize(INT32_MAX);
+    floor.SetCellSize(ClampedMessageSize(INT32_MAX), ClampedMessageSize(INT32_MAX));
+    for (int i = 0; i < 1000; ++i) floor.AddChildByName("r", 0, 0);
+    test.building.Layout();
+    EXPECT_EQ(floor.GetColumns(), 1);
+    EXPECT_EQ(floor.GetHeight(), 0xFFFF + 4 + 1000 * (4 + 0xFFFF));
+    EXPECT_EQ(test.Room(0, 999).GetY(), 0xFFFF + 4 + 999 * (4 + 0xFFFF));
+    EXPECT_EQ(test.Floor(1).GetY(), 6 + floor.GetHeight() + 6);
+    EXPECT_GT(ContentHeight(test.building), test.Floor(1).GetBottom());
+    const BuildingHit hit = HitTestBuilding(test.building, 6 + 10, test.Floor(0).GetY() + test.Room(0, 999).GetY() + 5,
+                                            nullptr);
+    EXPECT_EQ(hit.room, &test.Room(0, 999));
+}
+
+TEST(MultiSelectLayout, ManyRoomsOfTheLargestSizeStopAtTheContentLimit) {
+    TestBuilding test({0, 1});
+    CFloor& floor = test.Floor(0);
+    floor.SetCellSize(kMaxMessageSize, kMaxMessageSize);
+    for (int i = 0; i < 100000; ++i) ASSERT_NE(floor.AddChildByName("r", 0, 0), nullptr);
+    EXPECT_EQ(floor.GetHeight(), kMaxContentExtent) << "as placed one by one";
+    test.building.Layout();
+    EXPECT_EQ(floor.GetHeight(), kMaxContentExtent);
+    int32_t previous = 0;
+    for (const auto& room : floor.m_rooms) {
+        ASSERT_GE(room->GetY(), previous);
+        previous = room->GetY();
+    }
+    EXPECT_EQ(previous, kMaxContentExtent);
+    EXPECT_EQ(test.Floor(1).GetY(), kMaxContentExtent) << "floors below stop there too";
+    EXPECT_EQ(ContentHeight(test.building), test.Floor(1).GetBottom() + 6);
+    EXPECT_EQ(PictureHeight(test.building), kMaxContentExtent);
+    EXPECT_GT(ExpandedFloorHeight(floor), 0);
 }

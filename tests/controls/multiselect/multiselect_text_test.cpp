@@ -5,6 +5,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "controls/multiselect/multiselect_text.h"
 #include "tests/controls/multiselect/multiselect_test_support.h"
@@ -146,6 +147,17 @@ TEST(MultiSelectLoad, LinesTheWriterNeverWrites) {
     EXPECT_EQ(LoadBuildingText(empty.building, nullptr, ','), 0);
 }
 
+TEST(MultiSelectLoad, NamesNeverKeepACarriageReturn) {
+    // A CR left at a name's end would be taken for a line end after a save.
+    TestBuilding test;
+    ASSERT_EQ(LoadBuildingText(test.building, "F:a\rb\r\r\nR:Cx\ry,Cz\r\r\nF:end\r", ','), 1);
+    EXPECT_EQ(Describe(test.building), "[ab:1]Cxy Cz [end:1]");
+    const std::string saved = BuildingText(test.building, ',');
+    TestBuilding again;
+    ASSERT_EQ(LoadBuildingText(again.building, saved.c_str(), ','), 1);
+    EXPECT_EQ(BuildingText(again.building, ','), saved);
+}
+
 TEST(MultiSelectLoad, NoticesComparedWithTheStateBeforeTheLoad) {
     TestBuilding test({2});
     ASSERT_EQ(LoadBuildingText(test.building, "F:a\nR:Ux,Uy\n", ','), 1);
@@ -156,6 +168,10 @@ TEST(MultiSelectLoad, NoticesComparedWithTheStateBeforeTheLoad) {
     test.host.notices.clear();
     ASSERT_EQ(LoadBuildingText(test.building, "F:b\nR:Uz\n", ','), 1);
     EXPECT_TRUE(test.host.notices.empty());
+    ASSERT_EQ(LoadBuildingText(test.building, "F:b\nR:Cz\n", ','), 1);
+    ASSERT_EQ(LoadBuildingText(test.building, "F:c\nR:Cy\n", ','), 1);
+    const std::vector<RecordedNotice> once = {{BuildingNoticeCode::CheckChanged, nullptr, kUnchecked, kChecked}};
+    EXPECT_EQ(test.host.notices, once) << "a checked building loading a checked one says nothing";
     EXPECT_EQ(test.building.m_notify, 1);
     EXPECT_EQ(test.building.m_suspended, 0);
 }
@@ -182,6 +198,19 @@ TEST(MultiSelectLoad, SeparatorNeverCutsADoubleByteName) {
     ASSERT_EQ(LoadBuildingText(loaded.building, text.c_str(), '|'), 1);
     EXPECT_EQ(Describe(loaded.building), Describe(saved.building));
     EXPECT_EQ(loaded.Floor(0).m_childCount, 2);
+
+    // Pairs count from a name's first byte, never from its state letter,
+    // and a lone CR (dropped) never pairs: each text is two rooms, found
+    // again after a save.
+    for (const char* text : {"F:f\nR:\xD7\xD7\xD7|Cb\n", "F:f\nR:Ca\x92\r\xF6|Cb\n"}) {
+        TestBuilding first({}, GbkLeadBytes());
+        ASSERT_EQ(LoadBuildingText(first.building, text, '|'), 1);
+        EXPECT_EQ(first.Floor(0).m_childCount, 2) << text;
+        const std::string saved = BuildingText(first.building, '|');
+        TestBuilding second({}, GbkLeadBytes());
+        ASSERT_EQ(LoadBuildingText(second.building, saved.c_str(), '|'), 1);
+        EXPECT_EQ(BuildingText(second.building, '|'), saved);
+    }
 }
 
 TEST(MultiSelectLoad, RowsLongerThanAReadPieceSurvive) {
@@ -239,6 +268,48 @@ TEST(MultiSelectFile, RoundTripAndFailures) {
     // A full disk: opening succeeds, the writes do not.
     EXPECT_EQ(SaveBuildingFile(saved.building, "/dev/full", ';'), 0);
 #endif
+}
+
+std::string FileText(const std::string& path) {
+    std::string text;
+    if (std::FILE* file = std::fopen(path.c_str(), "r")) {
+        char piece[256];
+        for (size_t got; (got = std::fread(piece, 1, sizeof piece, file)) > 0;) text.append(piece, got);
+        std::fclose(file);
+    }
+    return text;
+}
+
+bool FileExists(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (file != nullptr) std::fclose(file);
+    return file != nullptr;
+}
+
+// Half the text, then a failure: a disk that filled up during the save.
+bool WriteHalfThenFail(std::FILE* file, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size() / 2, file);
+    return false;
+}
+
+TEST(MultiSelectFile, AFailedSaveKeepsTheFileThatWasThere) {
+    TestBuilding first({2});
+    const std::string path = TempPath("keep");
+    ASSERT_EQ(SaveBuildingFile(first.building, path.c_str(), ','), 1);
+    const std::string kept = FileText(path);
+    ASSERT_FALSE(kept.empty());
+
+    TestBuilding second({30, 30});
+    EXPECT_EQ(SaveBuildingFile(second.building, path.c_str(), ',', WriteHalfThenFail), 0);
+    EXPECT_EQ(FileText(path), kept);
+    EXPECT_FALSE(FileExists(path + ".saving")) << "the unfinished file is removed";
+
+    ASSERT_EQ(SaveBuildingFile(second.building, path.c_str(), ','), 1);  // replaces an existing file
+    TestBuilding loaded;
+    ASSERT_EQ(LoadBuildingFile(loaded.building, path.c_str(), ','), 1);
+    EXPECT_EQ(Describe(loaded.building), Describe(second.building));
+    EXPECT_FALSE(FileExists(path + ".saving"));
+    std::remove(path.c_str());
 }
 
 TEST(MultiSelectNames, ListsNamesThatFit) {

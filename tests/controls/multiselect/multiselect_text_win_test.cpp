@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -244,4 +245,52 @@ TEST_F(MultiSelectText, FloorHandlesOfOtherBuildingsAreRefused) {
     EXPECT_EQ(SendMessageA(control_, TSM_GETROOMCOUNT, 0, reinterpret_cast<LPARAM>(foreign)), 0);
     EXPECT_EQ(SendMessageA(control_, TSM_GETTOTALROOMS, 0, 0), 0);
     EXPECT_EQ(SendMessageA(other, TSM_GETTOTALROOMS, 0, 0), 2);
+}
+
+TEST_F(MultiSelectText, NamesWithLineBreaksNeverEnter) {
+    AddSample();
+    EXPECT_EQ(AddFloor(control_, "a\nR:Cx"), nullptr);
+    EXPECT_EQ(AddRoom(control_, FloorAt(control_, 0), "a\nb"), nullptr);
+    EXPECT_EQ(AddRoom(control_, FloorAt(control_, 0), "a\rb"), nullptr);
+    EXPECT_EQ(SendMessageA(control_, TSM_GETFLOORCOUNT, 0, 0), 2);
+
+    // Setting keeps the old name and applies the other fields.
+    FloorInfo floor = {};
+    floor.mask = TSF_NAME | TSF_USERDATA;
+    floor.floor = FloorAt(control_, 1);
+    std::strcpy(floor.name, "x\ry");
+    floor.userData = 42;
+    Send(TSM_SETFLOORINFO, 0, &floor);
+    RoomInfo room = {};
+    room.mask = TSF_NAME;
+    room.room = RoomNamed(control_, "d");
+    std::strcpy(room.name, "d\n");
+    Send(TSM_SETROOMINFO, 0, &room);
+    floor.mask = TSF_NAME | TSF_USERDATA;
+    floor.userData = 0;
+    Send(TSM_GETFLOORINFO, 0, &floor);
+    EXPECT_STREQ(floor.name, "B");
+    EXPECT_EQ(floor.userData, 42);
+    EXPECT_EQ(Names(control_, 2), "a,bb,ccc,d");
+
+    const std::string saved = SaveText(',');
+    ASSERT_EQ(LoadText(saved, ','), 1);
+    EXPECT_EQ(SaveText(','), saved) << "the same building comes back";
+}
+
+TEST_F(MultiSelectText, StaleRoomHandlesAreRefused) {
+    AddSample();
+    CRoom* stale = RoomNamed(control_, "bb");
+    ASSERT_EQ(LoadText("F:new\nR:Ufresh\n", ','), 1);
+    EXPECT_EQ(SendMessageA(control_, TSM_CHECKROOM, MAKEWPARAM(1, 1), reinterpret_cast<LPARAM>(stale)), 0);
+    EXPECT_EQ(SendMessageA(control_, TSM_TOGGLEROOM, 1, reinterpret_cast<LPARAM>(stale)), 0);
+    RoomInfo info = {};
+    info.mask = TSF_NAME | TSF_CHECK;
+    info.room = stale;
+    info.check = 7;
+    Send(TSM_GETROOMINFO, 0, &info);
+    EXPECT_EQ(info.check, 7) << "nothing read";
+    Send(TSM_SETROOMINFO, 0, &info);
+    EXPECT_EQ(Names(control_, 1), "");
+    EXPECT_EQ(Names(control_, 0), "fresh");
 }
