@@ -220,8 +220,9 @@ std::u16string ConsumeChunkText(FuzzedDataProvider& input) {
     const int runs = input.ConsumeIntegralInRange(0, 8);
     for (int r = 0; r < runs; ++r) {
         const char16_t unit = ConsumeUnit(input);
-        // Mostly single units; now and then a run long enough to fill blocks.
-        const size_t length = input.ConsumeBool() ? 1 : input.ConsumeIntegralInRange<size_t>(1, 1200);
+        // Mostly a few units; now and then a run long enough to fill blocks.
+        const size_t length = input.ConsumeIntegralInRange(0, 7) ? input.ConsumeIntegralInRange<size_t>(1, 4)
+                                                                 : input.ConsumeIntegralInRange<size_t>(1, 1200);
         text.append(length, unit);
     }
     return text;
@@ -254,11 +255,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<Character> expected;
     std::vector<ColorRef> table;  // the sink's colour table: 256 entries, the last reused past them
     bool endsWithBreak = false;
-    while (input.remaining_bytes() > 0) {
+    // Enough units to grow the body several times, few enough for speed.
+    size_t units = 0;
+    while (input.remaining_bytes() > 0 && units < 16384) {
         const ColorRef color = ConsumeColor(input);
         const bool bold = input.ConsumeBool();
         const std::u16string text = ConsumeChunkText(input);
         sink.Append(text.data(), text.size(), color, bold);
+        units += text.size();
         size_t entry = 0;
         while (entry < table.size() && table[entry] != color) ++entry;
         if (entry == table.size() && table.size() < 256) table.push_back(color);
