@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr char16_t kVersionLine[] = u"Lumatype 代码转换 " LUMATYPE_VERSION u" 版";
+constexpr char16_t kVersionLine[] = u"Lumatype 代码转换 " LUMATYPE_VERSION_MAJOR_MINOR u" 版";
 
 constexpr const char16_t* kPieces[kAboutPieceCount] = {
     u"    此工具用于将编程语言代码转换成 HTML 文本，以方便插入到非技术性质的论坛和博客。",

@@ -2,7 +2,7 @@
 // What the About dialog says: the version line and the About text.
 #include "base/wide.h"
 
-// "Lumatype 代码转换 <version> 版", with the version lumatype-cli --version prints.
+// "Lumatype 代码转换 <major>.<minor> 版", of the version lumatype-cli --version prints.
 WStringView AboutVersionLine();
 // The five pieces of the About text, in the order they are appended: the
 // purpose, language and contact sentences run on as one paragraph, then an

@@ -20,6 +20,21 @@ void SetStatus(const MainWindowState& state, const char16_t* text) {
     SetWindowTextW(state.children[kStatusBar], reinterpret_cast<const wchar_t*>(text));
 }
 
+// In the status bar and in a message box.
+void ShowFailure(HWND mainWindow, const MainWindowState& state, const char16_t* text) {
+    SetStatus(state, text);
+    ShowError(mainWindow, text);
+}
+
+// The status bar's text, to put back when the engine ends before converting.
+WString StatusText(const MainWindowState& state) {
+    HWND bar = state.children[kStatusBar];
+    WString text(static_cast<size_t>(GetWindowTextLengthW(bar)) + 1, u'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(bar, reinterpret_cast<wchar_t*>(text.data()),
+                                                   static_cast<int>(text.size()))));
+    return text;
+}
+
 const LanguageInfo* SelectedLanguage(const MainWindowState& state) {
     HWND combo = state.children[kLanguageCombo];
     const LRESULT selection = SendMessageW(combo, CB_GETCURSEL, 0, 0);
@@ -71,6 +86,7 @@ int ConvertCommand(HWND mainWindow) {
         ShowError(mainWindow, kTextBufferFailedMessage);
         return 0;
     }
+    const WString previousStatus = StatusText(*state);
     SetStatus(*state, kConvertingStatus);
     const bool showLineNumbers = SendMessageW(state->children[kLineNumbersBox], BM_GETCHECK, 0, 0) == BST_CHECKED;
     char16_t startLine[kStartLineTextBuffer];
@@ -78,30 +94,37 @@ int ConvertCommand(HWND mainWindow) {
                                                kStartLineTextBuffer);
 
     // The HTML is about three times the code; reserving for it saves regrowth.
-    RtfSink sink(3 * read);
+    RtfSink sink(3 * read, RtfSink::kParagraphsPerPiece, paneCalls.rtfSinkMemory);
     const ConvertResult result = ConvertPaddedCode(state->settings, state->activeTheme, language, {code + 1, read},
                                                    showLineNumbers, WStringView(startLine, startLineLength), sink);
     MEM_Free(code);
-    if (result == ConvertResult::NothingToDo) return 0;
-    if (result == ConvertResult::TextBufferFailed) {
-        ShowError(mainWindow, kTextBufferFailedMessage);
+    if (result == ConvertResult::NothingToDo || result == ConvertResult::TextBufferFailed) {
+        SetStatus(*state, previousStatus.c_str());
+        if (result == ConvertResult::TextBufferFailed) ShowError(mainWindow, kTextBufferFailedMessage);
+        return 0;
+    }
+    // A sink that ran out of memory holds part of the HTML at best. The pane
+    // takes the document in one operation, so there is no partial HTML to
+    // show: the previous HTML stays, and the failure is told as any other
+    // while the HTML is written.
+    const RtfSink::Document document = sink.Finish();
+    if (sink.Failed()) {
+        ShowFailure(mainWindow, *state, kTableFailedMessage);
         return 0;
     }
     // What was produced goes into a new pane, also the part of a failed
     // table; a pane too large to finish gives way to the previous one.
     HWND spare = CreateSpareHtmlPane(mainWindow);
-    const PaneFill fill = StreamRtfIntoPane(spare ? spare : state->children[kHtmlPane], sink.Finish(),
+    const PaneFill fill = StreamRtfIntoPane(spare ? spare : state->children[kHtmlPane], document,
                                              paneCalls.roomForAnotherPiece);
     if (fill == PaneFill::TooLarge && spare) {
         DestroyWindow(spare);
-        SetStatus(*state, kHtmlTooLargeMessage);
-        ShowError(mainWindow, kHtmlTooLargeMessage);
+        ShowFailure(mainWindow, *state, kHtmlTooLargeMessage);
         return 0;
     }
     if (spare) SwapInHtmlPane(mainWindow, spare);
     if (result == ConvertResult::TableFailed || fill != PaneFill::Complete) {
-        SetStatus(*state, kTableFailedMessage);
-        ShowError(mainWindow, kTableFailedMessage);
+        ShowFailure(mainWindow, *state, kTableFailedMessage);
         return 0;
     }
     SetStatus(*state, kConvertedStatus);

@@ -5,6 +5,7 @@
 #include "app/dialog_icons_win.h"
 #include "app/options_preview_win.h"
 #include "app/options_settings.h"
+#include "app/pane_calls_win.h"
 #include "base/debug_output.h"
 #include "resources/resource.h"
 
@@ -20,6 +21,10 @@ struct OptionsDialog {
 };
 
 OptionsDialog* DialogOf(HWND dialog) { return reinterpret_cast<OptionsDialog*>(GetWindowLongPtrW(dialog, DWLP_USER)); }
+
+// A read-only file or a protected folder: without a word the user would
+// find the settings gone after a restart.
+constexpr wchar_t kSettingsNotSavedMessage[] = L"无法保存设置到 Lumatype.ini，新的设置只在本次运行中有效。";
 
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
@@ -112,11 +117,12 @@ void OnCommand(HWND dialog, int id, HWND, UINT code) {
     if (!state) return;
     switch (id) {
     case IDOK:
-        WriteBackOptions(*state->settings,
-                         {FieldText(dialog, IDC_OPTIONS_FONT_FAMILY), FieldText(dialog, IDC_OPTIONS_FONT_SIZE),
-                          FieldText(dialog, IDC_OPTIONS_BORDER), Selection(dialog, IDC_OPTIONS_TAB),
-                          Selection(dialog, IDC_OPTIONS_THEME)},
-                         state->themes);
+        if (!WriteBackOptions(*state->settings,
+                              {FieldText(dialog, IDC_OPTIONS_FONT_FAMILY), FieldText(dialog, IDC_OPTIONS_FONT_SIZE),
+                               FieldText(dialog, IDC_OPTIONS_BORDER), Selection(dialog, IDC_OPTIONS_TAB),
+                               Selection(dialog, IDC_OPTIONS_THEME)},
+                              state->themes))
+            ShowProgramMessage(dialog, kSettingsNotSavedMessage, MB_ICONWARNING);
         EndDialog(dialog, IDOK);
         break;
     case IDCANCEL:

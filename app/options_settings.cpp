@@ -47,34 +47,37 @@ WString ProfileValueFor(WStringView value) {
 namespace {
 
 // Puts `value`, cut to the field as it will be kept, into the field and
-// the key when it differs from what the field holds.
+// the key when it differs from what the field holds. False when the key
+// could not be written.
 template <size_t N>
-void WriteTextIfChanged(char16_t (&field)[N], WStringView value, const char16_t* key, const char16_t* iniPath) {
+bool WriteTextIfChanged(char16_t (&field)[N], WStringView value, const char16_t* key, const char16_t* iniPath) {
     const WStringView kept = value.substr(0, N - 1);
-    if (kept == WStringView(field)) return;
+    if (kept == WStringView(field)) return true;
     CopyToField(field, kept);
-    ProfileWriteString(u"Common", key, ProfileValueFor(kept).c_str(), iniPath);
+    return ProfileWriteString(u"Common", key, ProfileValueFor(kept).c_str(), iniPath);
 }
 
-void WriteInt(const char16_t* key, int32_t value, const char16_t* iniPath) {
-    ProfileWriteString(u"Common", key, FormatInt(value).c_str(), iniPath);
+bool WriteInt(const char16_t* key, int32_t value, const char16_t* iniPath) {
+    return ProfileWriteString(u"Common", key, FormatInt(value).c_str(), iniPath);
 }
 
 }  // namespace
 
-void WriteBackOptions(AppSettings& settings, const OptionsChoice& choice, const ThemeList& themes) {
-    WriteTextIfChanged(settings.fontFamily, choice.fontFamily, u"font_family", settings.iniPath);
-    WriteTextIfChanged(settings.fontSize, choice.fontSize, u"font_size", settings.iniPath);
-    WriteTextIfChanged(settings.borderSize, choice.borderSize, u"border_size", settings.iniPath);
+bool WriteBackOptions(AppSettings& settings, const OptionsChoice& choice, const ThemeList& themes) {
+    // Every value applies, whichever write fails before it.
+    bool written = WriteTextIfChanged(settings.fontFamily, choice.fontFamily, u"font_family", settings.iniPath);
+    written &= WriteTextIfChanged(settings.fontSize, choice.fontSize, u"font_size", settings.iniPath);
+    written &= WriteTextIfChanged(settings.borderSize, choice.borderSize, u"border_size", settings.iniPath);
     const int32_t tabToSpaces = 2 * choice.tabItem + 2;
     if (choice.tabItem >= 0 && tabToSpaces != settings.tabToSpaces) {
         settings.tabToSpaces = tabToSpaces;
-        WriteInt(u"TabToSpaces", tabToSpaces, settings.iniPath);
+        written &= WriteInt(u"TabToSpaces", tabToSpaces, settings.iniPath);
     }
     const int32_t s = choice.themeItem;
     if (s >= 0 && s < themes.count() && s + 1 != settings.colorThemeIndex) {
         *settings.activeTheme = themes[s];
         settings.colorThemeIndex = s + 1;
-        WriteInt(u"ColorTheme", s + 1, settings.iniPath);
+        written &= WriteInt(u"ColorTheme", s + 1, settings.iniPath);
     }
+    return written;
 }

@@ -42,7 +42,9 @@ struct OptionsChoice {
 // active record) and writes exactly their [Common] keys to settings.iniPath.
 // Texts are compared as their fields will hold them, so an unchanged dialog
 // writes nothing. A theme item outside the list keeps the active theme.
-void WriteBackOptions(AppSettings& settings, const OptionsChoice& choice, const ThemeList& themes);
+// False when a key could not be written; the settings hold every value even
+// then.
+bool WriteBackOptions(AppSettings& settings, const OptionsChoice& choice, const ThemeList& themes);
 
 // The text to write for a value so that the profile reader gives the value
 // back: a value the reader would unquote or trim goes inside one more pair

@@ -60,13 +60,15 @@ HGLOBAL HtmlFormatBlock(HGLOBAL textBlock, size_t units) {
     return FilledBlock(document.size() + 1, [&](void* memory) { std::memcpy(memory, document.c_str(), document.size() + 1); });
 }
 
-// Hands both blocks to the opened clipboard, which owns each block it took.
+// Hands the blocks to the opened clipboard, which owns each block it took.
+// The Unicode text is what Copy promises; "HTML Format" only serves rich
+// editors, so the copy stands without it (no block, or the clipboard
+// refused it).
 bool HandOver(GlobalBlock& text, GlobalBlock& html) {
     EmptyClipboard();
     if (!paneCalls.setClipboardData(CF_UNICODETEXT, text.get())) return false;
     text.release();
-    if (!paneCalls.setClipboardData(RegisterClipboardFormatW(L"HTML Format"), html.get())) return false;
-    html.release();
+    if (html && paneCalls.setClipboardData(RegisterClipboardFormatW(L"HTML Format"), html.get())) html.release();
     return true;
 }
 
@@ -99,13 +101,13 @@ int PasteCode(HWND owner, HWND codePane) {
 int CopyHtml(HWND owner, HWND htmlPane) {
     const int length = GetWindowTextLengthW(htmlPane);
     if (length <= 0) return 0;
-    // Both blocks are complete before the clipboard is emptied, so running
-    // out of memory never costs the user what the clipboard held.
+    // The blocks are complete before the clipboard is emptied, so running
+    // out of memory for the text never costs the user what the clipboard held.
     size_t units = 0;
     GlobalBlock text(PaneTextBlock(htmlPane, length, units));
     if (!text || units == 0) return 0;
     GlobalBlock html(HtmlFormatBlock(text.get(), units));
-    if (!html || !OpenClipboard(owner)) return 0;
+    if (!OpenClipboard(owner)) return 0;
     const bool handedOver = HandOver(text, html);
     CloseClipboard();
     if (!handedOver) {

@@ -9,6 +9,8 @@ void ClearCode(HWND codePane);
 // held text and could be opened.
 int PasteCode(HWND owner, HWND codePane);
 // Puts the HTML pane's text on the clipboard, as Unicode text and as "HTML
-// Format", and confirms it. 0, the clipboard as it was, when the pane is
-// empty or memory runs out; 0 with a message when the clipboard refuses it.
+// Format", and confirms it; the text alone, confirmed too, when "HTML
+// Format" cannot be had. 0, the clipboard as it was, when the pane is empty
+// or memory runs out for the text; 0 with a message when the clipboard
+// refuses the text.
 int CopyHtml(HWND owner, HWND htmlPane);

@@ -5,13 +5,16 @@
 
 using namespace std::string_view_literals;
 
-// The most bytes one UTF-16 unit becomes: "\u-32768?".
-static constexpr size_t kMaxBytesPerUnit = 8;
+// The most bytes one UTF-16 unit becomes: "\u-32768?", 9 bytes, as every unit
+// from U+8000 to U+D8EF is written (CJK ideographs, Hangul, the first high
+// surrogates). Every other unit takes at most 8 ("\u32767?", "\u-9999?"); a
+// line end "\par " and a tab "\tab " take 5, an escaped "\\" 2.
+static constexpr size_t kMaxBytesPerUnit = 9;
 // The most bytes a change of colour and weight takes: "\cf256\b0 ".
 static constexpr size_t kMaxFormatBytes = 16;
 
-RtfSink::RtfSink(size_t reserveUnits, size_t paragraphsPerPiece)
-    : paragraphsPerPiece_(paragraphsPerPiece ? paragraphsPerPiece : 1) {
+RtfSink::RtfSink(size_t reserveUnits, size_t paragraphsPerPiece, Reallocate reallocate)
+    : reallocate_(reallocate), paragraphsPerPiece_(paragraphsPerPiece ? paragraphsPerPiece : 1) {
     if (reserveUnits) Reserve(reserveUnits + reserveUnits / 2);
 }
 
@@ -29,7 +32,7 @@ bool RtfSink::Reserve(size_t bytes) {
         if (capacity > SIZE_MAX / 4) return failed_ = true, false;
         capacity *= 2;
     }
-    auto* grown = static_cast<char*>(std::realloc(body_, capacity));
+    auto* grown = static_cast<char*>(reallocate_(body_, capacity));
     if (!grown) return failed_ = true, false;
     body_ = grown;
     capacity_ = capacity;
@@ -124,7 +127,7 @@ bool RtfSink::MarkPieceStart() {
     paragraphsInPiece_ = 0;
     if (pieceStartCount_ == pieceStartCapacity_) {
         const size_t capacity = pieceStartCapacity_ ? 2 * pieceStartCapacity_ : 16;
-        auto* grown = static_cast<PieceStart*>(std::realloc(pieceStarts_, capacity * sizeof(PieceStart)));
+        auto* grown = static_cast<PieceStart*>(reallocate_(pieceStarts_, capacity * sizeof(PieceStart)));
         if (!grown) return failed_ = true, false;
         pieceStarts_ = grown;
         pieceStartCapacity_ = capacity;
@@ -151,7 +154,7 @@ RtfSink::Document RtfSink::Finish() {
     if (failed_) return {};
     std::free(header_);
     // "{\rtf1\ansi\uc1{\colortbl ;" and "}" take 27 bytes, "\redR\greenG\blueB;" at most 25.
-    header_ = static_cast<char*>(std::malloc(32 + static_cast<size_t>(colorCount_) * 32));
+    header_ = static_cast<char*>(reallocate_(nullptr, 32 + static_cast<size_t>(colorCount_) * 32));
     if (!header_) {
         failed_ = true;
         return {};

@@ -5,16 +5,25 @@
 // colour and weight become one run.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 #include "config/color.h"
 #include "engine/output_sink.h"
 
 class RtfSink final : public OutputSink {
 public:
+    // Wine's rich edit needs about 250 bytes per character of HTML: a piece
+    // of 2,048 lines is about 100 MB, small enough to stop before the
+    // address space runs out.
+    static constexpr size_t kParagraphsPerPiece = 2048;
+    // std::realloc unless a test makes memory run out.
+    using Reallocate = void* (*)(void* block, size_t bytes);
+
     // reserveUnits: the expected text length, to grow the body less often.
     // paragraphsPerPiece: how many paragraph breaks a piece of the document
     // holds (see Document::Piece).
-    explicit RtfSink(size_t reserveUnits = 0, size_t paragraphsPerPiece = kParagraphsPerPiece);
+    explicit RtfSink(size_t reserveUnits = 0, size_t paragraphsPerPiece = kParagraphsPerPiece,
+                     Reallocate reallocate = std::realloc);
     ~RtfSink() override;
     RtfSink(const RtfSink&) = delete;
     RtfSink& operator=(const RtfSink&) = delete;
@@ -61,16 +70,13 @@ private:
     void PutNumber(long value);
     void PutFormat(int colorIndex, bool bold);
 
-    // Wine's rich edit needs about 250 bytes per character of HTML: a piece
-    // of 2,048 lines is about 100 MB, small enough to stop before the
-    // address space runs out.
-    static constexpr size_t kParagraphsPerPiece = 2048;
     bool MarkPieceStart();
 
     static constexpr int kMaxColors = 256;
     ColorRef colors_[kMaxColors];
     int colorCount_ = 0;
 
+    Reallocate reallocate_;
     char* body_ = nullptr;
     size_t size_ = 0;
     size_t capacity_ = 0;

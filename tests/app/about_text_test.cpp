@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "lumatype_version.h"
 
 namespace {
 
-TEST(AboutText, VersionLineNamesTheBuildsVersion) {
-    EXPECT_EQ(AboutVersionLine(), u"Lumatype 代码转换 " + Utf8ToWide(LUMATYPE_VERSION) + u" 版");
+// "1.0", not the release's "1.0.0".
+TEST(AboutText, VersionLineNamesTheMajorAndMinorPartsOfTheBuildsVersion) {
+    const std::string version = LUMATYPE_VERSION;
+    const std::string majorMinor = version.substr(0, version.find('.', version.find('.') + 1));
+    EXPECT_EQ(AboutVersionLine(), u"Lumatype 代码转换 " + Utf8ToWide(majorMinor) + u" 版");
 }
 
 TEST(AboutText, OneParagraphAnEmptyLineThenTheBlogAndSignatureLines) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -412,6 +414,57 @@ TEST_F(MainWindow, ConvertTooLargeForMemoryKeepsBothPanesAndSaysSo) {
     EXPECT_EQ(window_.Text(IDC_CODE_PANE), L"int x;\r\n");
     EXPECT_EQ(shownMessage, reinterpret_cast<const wchar_t*>(kHtmlTooLargeMessage));
     EXPECT_EQ(window_.Text(IDC_STATUSBAR), shownMessage);
+}
+
+int grantedSinkBlocks = 0;  // how many of the RTF sink's requests are met
+void* ScarceSinkMemory(void* block, size_t bytes) {
+    if (grantedSinkBlocks == 0) return nullptr;
+    --grantedSinkBlocks;
+    return std::realloc(block, bytes);
+}
+
+// Memory that runs out at once, or once the document has its first block,
+// while the HTML is written: the previous HTML stays and the user is told.
+TEST_F(MainWindow, ConvertWhoseDocumentRunsOutOfMemoryKeepsThePreviousHtmlAndSaysSo) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    std::wstring code;
+    for (int i = 0; i < 200; ++i) code += L"int x = \"字符串\"; // 注释\r\n";
+    window_.SetCode(code);
+    for (int granted : {0, 1}) {
+        SetWindowTextW(Child(IDC_HTML_PANE), L"previous");
+        SetWindowTextW(Child(IDC_STATUSBAR), L"就绪");
+        shownMessage.clear();
+        const PaneCalls saved = paneCalls;
+        paneCalls.messageBox = RecordMessage;
+        paneCalls.rtfSinkMemory = ScarceSinkMemory;
+        grantedSinkBlocks = granted;
+        window_.Convert();
+        paneCalls = saved;
+        EXPECT_EQ(window_.Text(IDC_HTML_PANE), L"previous") << granted;
+        EXPECT_EQ(shownMessage, L"转换无法完成，大概是因为内存严重不足！") << granted;
+        EXPECT_EQ(window_.Text(IDC_STATUSBAR), shownMessage) << granted;
+    }
+}
+
+LRESULT CALLBACK GiveNoText(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message != WM_GETTEXT) return DefSubclassProc(window, message, wParam, lParam);
+    if (wParam > 0) *reinterpret_cast<wchar_t*>(lParam) = 0;
+    return 0;
+}
+
+// The engine finds nothing to convert when the pane's text is gone by the
+// time it is read: the status bar must not stay on "converting".
+TEST_F(MainWindow, ConvertThatEndsBeforeConvertingLeavesTheStatusAsItWas) {
+    ASSERT_TRUE(window_.SelectLanguage(L"C/C++"));
+    window_.SetCode(L"int x;\r\n");
+    SetWindowTextW(Child(IDC_HTML_PANE), L"previous");
+    SetWindowTextW(Child(IDC_STATUSBAR), L"就绪");
+    HWND code = Child(IDC_CODE_PANE);
+    ASSERT_TRUE(SetWindowSubclass(code, GiveNoText, 1, 0));
+    window_.Convert();
+    RemoveWindowSubclass(code, GiveNoText, 1);
+    EXPECT_EQ(window_.Text(IDC_STATUSBAR), L"就绪");
+    EXPECT_EQ(window_.Text(IDC_HTML_PANE), L"previous");
 }
 
 // A loader that takes its time, as one reading slow definition files would,

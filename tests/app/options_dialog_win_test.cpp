@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/main_window_state_win.h"
 #include "app/options_preview_win.h"
@@ -213,6 +214,50 @@ TEST_F(OptionsDialogTest, AQuotedFamilyReadsBackAsTypedAfterARestart) {
               IDOK);
     ReadSettings();
     EXPECT_EQ(std::u16string(settings_.fontFamily), u"\"Code A\", \"Code B\"");
+}
+
+std::vector<RecordedMessage> shownMessages;
+int WINAPI RecordMessage(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
+    shownMessages.push_back({text, caption, type});
+    return IDOK;
+}
+
+// A Lumatype.ini that cannot be written (here in a folder that is not
+// there; Wine run as root writes read-only files): OK warns that the
+// settings hold for this run only, and they do.
+TEST_F(OptionsDialogTest, ASettingsFileThatCannotBeWrittenIsToldAndTheValuesStillApply) {
+    const WString unwritable = ini_.Path() + u".missing\\Lumatype.ini";
+    CopyToField(settings_.iniPath, unwritable);
+    const PaneCalls saved = paneCalls;
+    paneCalls.messageBox = RecordMessage;
+    shownMessages.clear();
+    const INT_PTR result = Run([](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_OPTIONS_FONT_SIZE, L"16px");
+        Choose(dialog, IDC_OPTIONS_TAB, 0);
+        Press(dialog, IDOK);
+    });
+    paneCalls = saved;
+    EXPECT_EQ(result, IDOK);
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_EQ(shownMessages[0].text, L"无法保存设置到 Lumatype.ini，新的设置只在本次运行中有效。");
+    EXPECT_EQ(shownMessages[0].caption, L"Lumatype");
+    EXPECT_EQ(shownMessages[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+    EXPECT_EQ(std::u16string(settings_.fontSize), u"16px");
+    EXPECT_EQ(settings_.tabToSpaces, 2);
+    EXPECT_EQ(GetFileAttributesW(reinterpret_cast<const wchar_t*>(unwritable.c_str())), INVALID_FILE_ATTRIBUTES);
+
+    // A file that takes the values says nothing.
+    CopyToField(settings_.iniPath, ini_.Path());
+    shownMessages.clear();
+    paneCalls.messageBox = RecordMessage;
+    EXPECT_EQ(Run([](HWND dialog) {
+                  SetDlgItemTextW(dialog, IDC_OPTIONS_FONT_SIZE, L"18px");
+                  Press(dialog, IDOK);
+              }),
+              IDOK);
+    paneCalls = saved;
+    EXPECT_TRUE(shownMessages.empty());
+    EXPECT_EQ(FileBytes(), Replaced("font_size=13px", "font_size=18px"));
 }
 
 TEST_F(OptionsDialogTest, TypingEnablesUpdateAndOnlyItOrAListRedrawsThePreview) {

@@ -162,6 +162,28 @@ TEST_F(OptionsSettingsTest, EachChangedFieldWritesExactlyItsKey) {
     EXPECT_EQ(WString(active_[ColorRole::Text].html), u"#111111");
 }
 
+// A Lumatype.ini in a folder that cannot be written (here: one that is not
+// there) is reported, and the values apply all the same for this run.
+TEST_F(OptionsSettingsTest, AFailedWriteIsReportedAndEveryValueStillApplies) {
+    ThemeList themes;
+    ASSERT_TRUE(themes.Load(settings_));
+    OptionsChoice choice = Unchanged();
+    EXPECT_TRUE(WriteBackOptions(settings_, choice, themes));
+    CopyToField(settings_.iniPath, ini_.Path() + u".missing/Lumatype.ini");
+    EXPECT_TRUE(WriteBackOptions(settings_, choice, themes)) << "nothing to write";
+    choice.fontFamily = u"Courier New";
+    choice.tabItem = 0;
+    choice.themeItem = 2;
+    EXPECT_FALSE(WriteBackOptions(settings_, choice, themes));
+    EXPECT_EQ(WString(settings_.fontFamily), u"Courier New");
+    EXPECT_EQ(settings_.tabToSpaces, 2);
+    EXPECT_EQ(settings_.colorThemeIndex, 3);
+    EXPECT_EQ(WString(active_.name), u"Grey");
+    choice.fontSize = u"20px";  // one key that fails is enough
+    EXPECT_FALSE(WriteBackOptions(settings_, choice, themes));
+    EXPECT_EQ(WString(settings_.fontSize), u"20px");
+}
+
 TEST_F(OptionsSettingsTest, WrittenTextsReadBackAsTyped) {
     ThemeList themes;
     ASSERT_TRUE(themes.Load(settings_));

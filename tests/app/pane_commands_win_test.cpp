@@ -147,13 +147,11 @@ HGLOBAL WINAPI CountedAlloc(UINT flags, SIZE_T bytes) {
 TEST_F(CopyCommand, RunningOutOfMemoryLeavesTheClipboardAsItWas) {
     SetWindowTextW(html_, kPaneHtml.c_str());
     paneCalls.globalAlloc = CountedAlloc;
-    for (int failing : {1, 2}) {  // the Unicode text's block, the HTML Format's
-        PutTextOnClipboard(owner_, L"the user's text");
-        failingAllocation = failing;
-        allocations = 0;
-        EXPECT_EQ(CopyHtml(owner_, html_), 0) << failing;
-        EXPECT_EQ(ClipboardText(owner_), L"the user's text") << failing;
-    }
+    PutTextOnClipboard(owner_, L"the user's text");
+    failingAllocation = 1;  // the Unicode text's block
+    allocations = 0;
+    EXPECT_EQ(CopyHtml(owner_, html_), 0);
+    EXPECT_EQ(ClipboardText(owner_), L"the user's text");
     EXPECT_TRUE(messages().empty());
 }
 
@@ -168,22 +166,50 @@ HANDLE WINAPI RefuseAll(UINT, HANDLE data) {
     return nullptr;
 }
 
-TEST_F(CopyCommand, ARefusedHandOverFreesTheBlockAndSaysSo) {
+TEST_F(CopyCommand, ARefusedTextFreesTheBlocksAndSaysSo) {
     SetWindowTextW(html_, kPaneHtml.c_str());
-    for (auto refuse : {RefuseAll, RefuseHtmlFormat}) {
-        refusedBlocks.clear();
+    refusedBlocks.clear();
+    paneCalls.setClipboardData = RefuseAll;
+    EXPECT_EQ(CopyHtml(owner_, html_), 0);
+    ASSERT_EQ(refusedBlocks.size(), 1u);
+    EXPECT_EQ(GlobalSize(refusedBlocks[0]), 0u) << "the refused block is freed";
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].caption, L"Lumatype");
+    EXPECT_EQ(messages()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_NE(messages()[0].text, kCopied);
+    // The clipboard was not left open.
+    EXPECT_TRUE(OpenClipboard(owner_));
+    CloseClipboard();
+}
+
+// "HTML Format" only serves rich editors: without it, the text Copy promises
+// is on the clipboard all the same, and the user is told so.
+TEST_F(CopyCommand, WithoutHtmlFormatTheTextAloneIsCopiedAndConfirmed) {
+    SetWindowTextW(html_, kPaneHtml.c_str());
+    const std::wstring pane = TextOf(html_);
+    for (bool refused : {false, true}) {
+        paneCalls = saved_;
+        paneCalls.messageBox = Record;
         messages().clear();
-        paneCalls.setClipboardData = refuse;
-        EXPECT_EQ(CopyHtml(owner_, html_), 0);
-        ASSERT_EQ(refusedBlocks.size(), 1u);
-        EXPECT_EQ(GlobalSize(refusedBlocks[0]), 0u) << "the refused block is freed";
-        ASSERT_EQ(messages().size(), 1u);
-        EXPECT_EQ(messages()[0].caption, L"Lumatype");
-        EXPECT_EQ(messages()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
-        EXPECT_NE(messages()[0].text, kCopied);
-        // The clipboard was not left open.
-        EXPECT_TRUE(OpenClipboard(owner_));
-        CloseClipboard();
+        refusedBlocks.clear();
+        if (refused) {
+            paneCalls.setClipboardData = RefuseHtmlFormat;
+        } else {  // the block cannot be built
+            paneCalls.globalAlloc = CountedAlloc;
+            failingAllocation = 2;
+            allocations = 0;
+        }
+        PutOnClipboard(owner_, HtmlFormat(), "stale", 6);
+        EXPECT_NE(CopyHtml(owner_, html_), 0) << refused;
+        EXPECT_EQ(ClipboardText(owner_), pane) << refused;
+        EXPECT_TRUE(ClipboardBytes(owner_, HtmlFormat()).empty()) << refused;
+        ASSERT_EQ(messages().size(), 1u) << refused;
+        EXPECT_EQ(messages()[0].text, kCopied);
+        EXPECT_EQ(messages()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+        if (refused) {
+            ASSERT_EQ(refusedBlocks.size(), 1u);
+            EXPECT_EQ(GlobalSize(refusedBlocks[0]), 0u) << "the refused block is freed";
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "app/rtf_sink.h"
@@ -73,6 +74,61 @@ TEST(RtfSink, PiecesEndAfterBreaksAndResumeTheFormatInEffect) {
     EXPECT_EQ(second.body, "c\\par \\cf3\\b0 d\\par ");
     EXPECT_TRUE(second.last);
     EXPECT_EQ(std::string(first.body) + std::string(second.body), std::string(document.body));
+}
+
+// The size of every block the sink holds, as it asked for it.
+std::map<uintptr_t, size_t> heldBlocks;
+uintptr_t Address(const void* block) { return reinterpret_cast<uintptr_t>(block); }
+void* TrackedRealloc(void* block, size_t bytes) {
+    const uintptr_t before = Address(block);
+    void* grown = std::realloc(block, bytes);
+    if (grown) {
+        heldBlocks.erase(before);
+        heldBlocks[Address(grown)] = bytes;
+    }
+    return grown;
+}
+
+// One chunk is reserved for before it is written: a long run of the units
+// that take the most bytes each must stay inside the block.
+TEST(RtfSink, LongRunsOfEveryKindOfUnitStayInsideTheBody) {
+    const char16_t firstHighSurrogates[] = {0xD800, 0xD8EF};
+    const struct {
+        std::u16string_view units;
+        std::string_view rtf;
+    } kinds[] = {
+        {u"a~", "a~"},
+        {u"\\{}", "\\\\\\{\\}"},
+        {u"\u00e9\u00ff", "\\u233?\\u255?"},
+        {u"\u8f6c", "\\u-28820?"},           // 转: 9 bytes, the most any unit takes
+        {u"\uac00\ud7a3", "\\u-21504?\\u-10333?"},  // Hangul syllables
+        {{firstHighSurrogates, 2}, "\\u-10240?\\u-10001?"},  // alone, unpaired
+        {u"\U0001F600", "\\u-10179?\\u-8704?"},
+        {u"\uffff\u0001", "\\u-1?\\u1?"},
+        {u"\r\n\r\n", "\\par \\par "},
+        {u"\n\t", "\\par \\tab "},
+        {u"\r\r\n", " "},
+    };
+    for (const auto& kind : kinds) {
+        // Each length up to past the second doubling of the first 4,096-byte
+        // block (where a short reservation has the least slack), and one far
+        // beyond, each in one Append to a fresh sink.
+        std::u16string text;
+        std::string expected = "\\cf1\\b0 ";
+        while (text.size() < 20000) {
+            text += kind.units;
+            expected += kind.rtf;
+            if (text.size() > 2100 && text.size() < 20000 - kind.units.size()) continue;
+            heldBlocks.clear();
+            RtfSink sink(0, RtfSink::kParagraphsPerPiece, TrackedRealloc);
+            Add(sink, text, kGrey);
+            const RtfSink::Document document = sink.Finish();
+            ASSERT_FALSE(sink.Failed());
+            ASSERT_EQ(heldBlocks.count(Address(document.body.data())), 1u);
+            ASSERT_LE(document.body.size(), heldBlocks[Address(document.body.data())]) << kind.rtf << " x" << text.size();
+            ASSERT_EQ(document.body, expected) << kind.rtf << " x" << text.size();
+        }
+    }
 }
 
 // Speed is the GUI benchmark's business; here: a pane-sized document grows
