@@ -8,14 +8,14 @@ namespace {
 // Runs WriteCodeTable over text the way the Convert command lays it out:
 // a NUL in front of the code.
 struct TableRun {
-    explicit TableRun(const ColorTheme& colours, const SpecialChars* specials = nullptr, int32_t tab = 2)
-        : theme(colours), escapes(specials, tab), emitter(sink, theme, tab, escapes) {}
+    explicit TableRun(const ColorTheme& colours, const SpecialChars* specials = nullptr, int32_t tab = 2,
+                      HtmlMarkup markup = HtmlMarkup::InlineStyles)
+        : theme(colours), escapes(specials, tab), emitter(sink, theme, tab, escapes, DefaultEngineAllocator(), markup) {}
 
     bool Write(const LanguageInfo& language, const std::u16string& code, bool lineNumbers, int32_t lineCount,
                int32_t startLine = 1) {
         text = u'\0' + code;
-        return WriteCodeTable(emitter, u"2px", lineHeight, lineNumbers, language, text.c_str() + 1, startLine,
-                              lineCount);
+        return WriteCodeTable(emitter, look, lineNumbers, language, text.c_str() + 1, startLine, lineCount);
     }
 
     ColorTheme theme;
@@ -23,7 +23,7 @@ struct TableRun {
     EscapeTable escapes;
     Emitter emitter;
     std::u16string text;
-    WStringView lineHeight;
+    TableLook look{u"2px"};
 };
 
 const char* kWorkedExampleLanguage =
@@ -161,7 +161,7 @@ TEST(CodeTable, LineHeightEndsTheStyleOfBothCells) {
     TestLanguage language(kWorkedExampleLanguage);
     ColorTheme theme = DistinctTheme();
     TableRun coloured(theme);
-    coloured.lineHeight = u"1.4";
+    coloured.look.lineHeight = u"1.4";
     ASSERT_TRUE(coloured.Write(language.Info(), u"a\r\n", true, 1));
     std::string html = coloured.sink.Html();
     EXPECT_NE(html.find("<td bgcolor=\"#EEEEEE\" style=\"color:#808080; text-align:right; line-height:1.4\">\r\n1"),
@@ -174,7 +174,7 @@ TEST(CodeTable, LineHeightEndsTheStyleOfBothCells) {
     theme[ColorRole::LineNo].html[0] = 0;
     theme[ColorRole::Text].html[0] = 0;
     TableRun plain(theme);
-    plain.lineHeight = u"20px";
+    plain.look.lineHeight = u"20px";
     ASSERT_TRUE(plain.Write(language.Info(), u"a\r\n", true, 1));
     html = plain.sink.Html();
     EXPECT_NE(html.find("style=\"text-align:right; line-height:20px\">\r\n1"), std::string::npos) << html;
@@ -194,7 +194,7 @@ TEST(CodeTable, ScanBufferFailureWritesNothing) {
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
     const std::u16string text = u'\0' + std::u16string(u"int a;\r\n");
-    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", u"", true, language.Info(), text.c_str() + 1, 1, 1));
+    EXPECT_FALSE(WriteCodeTable(emitter, TableLook{u"2px"}, true, language.Info(), text.c_str() + 1, 1, 1));
     EXPECT_TRUE(sink.chunks.empty());
 }
 
@@ -206,7 +206,7 @@ TEST(CodeTable, EscapeGrowthFailureStopsAfterTheCodeWritten) {
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
     const std::u16string text = u'\0' + std::u16string(u"int ") + std::u16string(1500, u'x') + u"\r\n";
-    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", u"", false, language.Info(), text.c_str() + 1, 1, 1));
+    EXPECT_FALSE(WriteCodeTable(emitter, TableLook{u"2px"}, false, language.Info(), text.c_str() + 1, 1, 1));
     const std::string html = sink.Html();
     const std::string tail = "<span style=\"color:#0000FF\">int </span>";
     EXPECT_EQ(html.rfind(tail), html.size() - tail.size()) << "nothing follows the last code written";
