@@ -40,8 +40,8 @@ struct TextCell {
 };
 
 // Writes the opening of a text cell; returns what closes it before its </td>.
-// Its longest form, with font tags, a 255-unit face and colours of 31 units,
-// is some 440 units: one Chunk holds it.
+// Its longest form, with font tags, a 255-unit face and two unterminated
+// 32-unit colour fields, is 402 units: one Chunk (512) holds it.
 WStringView OpenTextCell(Emitter& emitter, const TableLook& look, const TextCell& cell) {
     const WStringView colour = FieldView(cell.text.html);
     Chunk open;
