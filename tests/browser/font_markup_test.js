@@ -83,13 +83,17 @@ for (const standards of [false, true]) {
             check(drifts.length === lines.length && drifts.every(d => d !== null), `${where}: ${drifts.length} lines measured`);
             const plain = worst(drifts.map((d, i) => (kNeedsFallback.test(lines[i]) ? 0 : d)));
             const fallback = worst(drifts.map((d, i) => (kNeedsFallback.test(lines[i]) ? d : 0)));
+            // What one taller line adds to the drift of every line below it.
+            const step = Math.max(0, ...drifts.slice(1).map((d, i) =>
+                (kNeedsFallback.test(lines[i]) ? d - drifts[i] : 0)));
             if (name === 'latin')
                 check(plain.px <= kMaxDrift, `${where}: number ${plain.line} sits ${plain.px.toFixed(2)} px off its line`);
             const lost = colourChanges(styles, measured[`${id}-styles-sanitized`]);
             console.log(`${where}: ${sanitized.compared} characters keep their colour through the sanitizer; ` +
                         `code in ${tags.fontSize} ${tags.fontFamily}; drift up to ${plain.px.toFixed(2)} px on ` +
                         `ASCII/Latin lines` + (name === 'cjk' ? ` (line ${plain.line}), ` +
-                        `${fallback.px.toFixed(2)} px on CJK/emoji lines (line ${fallback.line})` : '') +
+                        `${fallback.px.toFixed(2)} px on CJK/emoji lines (line ${fallback.line}), each of which adds up to ` +
+                        `${step.toFixed(2)} px to the lines below` : '') +
                         `; inline styles through the same sanitizer: ${lost.changed.length} characters lose their colour, ` +
                         `code in ${measured[`${id}-styles-sanitized`].fontFamily}`);
         }

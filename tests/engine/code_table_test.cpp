@@ -10,7 +10,9 @@ namespace {
 struct TableRun {
     explicit TableRun(const ColorTheme& colours, const SpecialChars* specials = nullptr, int32_t tab = 2,
                       HtmlMarkup markup = HtmlMarkup::InlineStyles)
-        : theme(colours), escapes(specials, tab), emitter(sink, theme, tab, escapes, DefaultEngineAllocator(), markup) {}
+        : theme(colours),
+          escapes(specials, tab),
+          emitter(sink, theme, tab, escapes, DefaultEngineAllocator(), markup) {}
 
     bool Write(const LanguageInfo& language, const std::u16string& code, bool lineNumbers, int32_t lineCount,
                int32_t startLine = 1) {
