@@ -53,7 +53,10 @@ ConversionSetup Setup(const CliOptions& options, CliConfig& config) {
     setup.lineNumbers = !options.noLineNumbers;
     if (options.startLine) setup.startLine = *options.startLine;
     setup.fullPage = options.fullPage;
-    if (options.tabStops) config.Settings().tabStops = true;
+    AppSettings& settings = config.Settings();
+    if (options.tabStops) settings.tabStops = true;
+    if (options.noWrap || options.wrap) settings.noWrap = options.noWrap;
+    if (options.markup) settings.markup = *ParseHtmlMarkup(*options.markup);
     return setup;
 }
 

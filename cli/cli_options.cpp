@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <climits>
+#include "config/settings.h"
 
 const char kCliUsage[] =
     "usage: lumatype-cli [OPTION]... [FILE|-]\n"
@@ -15,6 +16,10 @@ const char kCliUsage[] =
     "  -n, --no-line-numbers  leave out the line-number column\n"
     "  --start N              number of the first line, 1 to 2147483647 (default 1)\n"
     "  --tab-stops            a tab runs to the next multiple of the tab width\n"
+    "  --no-wrap, --wrap      keep each code line on one line and let the fragment scroll\n"
+    "                         sideways, or let long lines wrap (default: [Common] no_wrap)\n"
+    "  --markup style|font    inline styles, or font tags and table attributes for sites\n"
+    "                         that strip style (default: [Common] markup, else style)\n"
     "  --encoding NAME        the input's encoding (default: a byte-order mark, UTF-16 by\n"
     "                         its zero bytes, UTF-8, GBK, else Windows-1252)\n"
     "  --full-page            a whole HTML page around the fragment\n"
@@ -57,8 +62,11 @@ const KnownOption kOptions[] = {
     Value(u"output", u'o', &CliOptions::output),
     Value(u"out-dir", 0, &CliOptions::outDir),
     Value(u"start", 0, &CliOptions::startLine),
+    Value(u"markup", 0, &CliOptions::markup),
     Flag(u"no-line-numbers", u'n', &CliOptions::noLineNumbers),
     Flag(u"tab-stops", 0, &CliOptions::tabStops),
+    Flag(u"no-wrap", 0, &CliOptions::noWrap),
+    Flag(u"wrap", 0, &CliOptions::wrap),
     Flag(u"full-page", 0, &CliOptions::fullPage),
     Flag(u"recursive", u'r', &CliOptions::recursive),
     Action(u"list-languages", 0, CliAction::ListLanguages),
@@ -104,6 +112,7 @@ void CheckCombinations(const CliOptions& options) {
         return;
     }
     if (options.output && options.outDir) Refuse("options --output and --out-dir exclude each other");
+    if (options.noWrap && options.wrap) Refuse("options --wrap and --no-wrap exclude each other");
     if ((options.recursive || options.outDir) && options.inputs.empty())
         Refuse(std::string(options.recursive ? "--recursive" : "--out-dir") + " needs the files or directories to convert");
     for (const WString& input : options.inputs)
@@ -154,6 +163,8 @@ CliOptions ParseCliArguments(const std::vector<WString>& args) {
         options.*(option->value) = attached ? *attached : args[++i];
     }
     if (options.startLine) CheckStartLine(*options.startLine);
+    if (options.markup && !ParseHtmlMarkup(*options.markup))
+        Refuse("option --markup takes style or font, not " + Quoted(*options.markup));
     CheckCombinations(options);
     return options;
 }

@@ -9,8 +9,9 @@ enum class CliAction { Convert, ListLanguages, ListThemes, Help, Version };
 
 struct CliOptions {
     CliAction action = CliAction::Convert;
-    std::optional<WString> config, language, theme, encoding, output, outDir, startLine;
+    std::optional<WString> config, language, theme, encoding, output, outDir, startLine, markup;
     bool noLineNumbers = false, tabStops = false, fullPage = false, recursive = false;
+    bool noWrap = false, wrap = false;  // override [Common] no_wrap one way or the other
     std::vector<WString> inputs;  // "-" is standard input; none means standard input
 };
 

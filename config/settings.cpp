@@ -33,11 +33,27 @@ static void ReadLineHeight(AppSettings& settings) {
     CopyToField(settings.lineHeight, usable ? text : WStringView());
 }
 
+std::optional<HtmlMarkup> ParseHtmlMarkup(WStringView name) {
+    if (EqualsIgnoreAsciiCase(name, u"style")) return HtmlMarkup::InlineStyles;
+    if (EqualsIgnoreAsciiCase(name, u"font")) return HtmlMarkup::FontTags;
+    return std::nullopt;
+}
+
+// A name this version does not know keeps the inline styles every site
+// showed before.
+static void ReadMarkup(AppSettings& settings) {
+    char16_t value[16];
+    const uint32_t length = ProfileGetString(u"Common", u"markup", u"", value, 16, settings.iniPath);
+    settings.markup = ParseHtmlMarkup(WStringView(value, length)).value_or(HtmlMarkup::InlineStyles);
+}
+
 void ReadFontSettings(AppSettings& settings) {
     ProfileGetString(u"Common", u"font_family", u"", settings.fontFamily, 256, settings.iniPath);
     ProfileGetString(u"Common", u"font_size", u"", settings.fontSize, 16, settings.iniPath);
     ProfileGetString(u"Common", u"border_size", u"2px", settings.borderSize, 16, settings.iniPath);
     ReadLineHeight(settings);
+    settings.noWrap = ProfileGetInt(u"Common", u"no_wrap", 0, settings.iniPath) != 0;
+    ReadMarkup(settings);
 }
 
 void ReadNumberedThemeEntry(const char16_t* iniPath, WStringView directory, int32_t number, ColorTheme& theme) {

@@ -13,13 +13,72 @@ Chunk& AppendBgcolor(Chunk& chunk, const ThemeColor& colour) {
     return chunk;
 }
 
-// A line with CJK glyphs or emoji takes a fallback font's taller line box,
-// which the number column, all digits, does not: without one line-height on
-// both cells the numbers drift away from their lines. Quirks mode resets
-// line-height inside tables, so it goes on the cells, not on the div.
-Chunk& AppendLineHeight(Chunk& chunk, WStringView lineHeight, WStringView separator) {
-    if (!lineHeight.empty()) chunk << separator << u"line-height:" << lineHeight;
-    return chunk;
+// The properties of one style attribute, joined by "; "; the attribute is
+// written only when it holds one.
+class StyleAttribute {
+public:
+    explicit StyleAttribute(Chunk& chunk) : chunk_(chunk) {}
+    void Add(WStringView name, WStringView value = WStringView()) {
+        chunk_ << (empty_ ? u" style=\"" : u"; ") << name << value;
+        empty_ = false;
+    }
+    void Close() {
+        if (!empty_) chunk_ << u"\"";
+    }
+
+private:
+    Chunk& chunk_;
+    bool empty_ = true;
+};
+
+// The number cell or the code cell: its colours, and for numbers the
+// alignment.
+struct TextCell {
+    const ThemeColor& background;
+    const ThemeColor& text;
+    bool rightAligned;
+};
+
+// Writes the opening of a text cell; returns what closes it before its </td>.
+// Its longest form, with font tags, a 255-unit face and two unterminated
+// 32-unit colour fields, is 402 units: one Chunk (512) holds it.
+WStringView OpenTextCell(Emitter& emitter, const TableLook& look, const TextCell& cell) {
+    const WStringView colour = FieldView(cell.text.html);
+    Chunk open;
+    open << u"<td";
+    AppendBgcolor(open, cell.background);
+    WStringView close;
+    if (emitter.markup == HtmlMarkup::FontTags) {
+        if (cell.rightAligned) open << u" align=\"right\"";
+        // Cells centre their content; a code line taller than its number
+        // (a fallback font's glyphs) would then shift every number.
+        open << u" valign=\"top\"";
+        if (look.noWrap) open << u" nowrap=\"nowrap\"";
+        open << u">";
+        if (!look.fontFace.empty() || !colour.empty()) {
+            open << u"<font";
+            if (!look.fontFace.empty()) open << u" face=\"" << look.fontFace << u"\"";
+            if (!colour.empty()) open << u" color=\"" << colour << u"\"";
+            open << u">";
+            close = u"</font>";
+        }
+    } else {
+        StyleAttribute style(open);
+        if (!colour.empty()) style.Add(u"color:", colour);
+        if (cell.rightAligned) style.Add(u"text-align:right");
+        if (look.noWrap) style.Add(u"white-space:nowrap");
+        // A line with CJK glyphs or emoji takes a fallback font's taller line
+        // box, which the number column, all digits, does not: without one
+        // line-height on both cells the numbers drift away from their lines.
+        // Quirks mode resets line-height inside tables, so it goes on the
+        // cells, not on the div.
+        if (!look.lineHeight.empty()) style.Add(u"line-height:", look.lineHeight);
+        style.Close();
+        open << u">";
+    }
+    open << u"\r\n";
+    WriteMarkup(emitter, open.View());
+    return close;
 }
 
 void WriteBorderRow(Emitter& emitter, int columns, WStringView borderSize, WStringView after) {
@@ -81,27 +140,23 @@ private:
     char16_t last_;
 };
 
-void WriteLineNumberColumn(Emitter& emitter, WStringView borderSize, WStringView lineHeight, int32_t startLine,
-                           int32_t lineCount) {
+void WriteLineNumberColumn(Emitter& emitter, const TableLook& look, int32_t startLine, int32_t lineCount) {
     const ThemeColor& background = emitter.Color(ColorRole::LineNoBkgnd);
     const ThemeColor& numbers = emitter.Color(ColorRole::LineNo);
     WriteSpacerCell(emitter, background, u"4px");
-    Chunk open;
-    open << u"<td";
-    AppendBgcolor(open, background) << u" style=\"";
-    if (!FieldView(numbers.html).empty()) open << u"color:" << FieldView(numbers.html) << u"; ";
-    open << u"text-align:right";
-    AppendLineHeight(open, lineHeight, u"; ") << u"\">\r\n";
-    WriteMarkup(emitter, open.View());
+    const WStringView closeContent = OpenTextCell(emitter, look, {background, numbers, true});
     LineNumber number(startLine);
     for (int32_t h = 1; h <= lineCount; ++h, number.Increment()) {
         WriteContentAndUnit(emitter, number.Leading(), number.Last(), numbers.color, false);
         if (h < lineCount) WriteMarkup(emitter, u"<br/>"sv);
         if (h % 16 == 0) WriteMarkup(emitter, u"\r\n"sv);
     }
-    WriteMarkup(emitter, lineCount % 16 ? u"\r\n</td>\r\n"sv : u"</td>\r\n"sv);
+    Chunk close;
+    if (lineCount % 16) close << u"\r\n";
+    close << closeContent << u"</td>\r\n";
+    WriteMarkup(emitter, close.View());
     WriteSpacerCell(emitter, background, u"4px");
-    WriteBorderCell(emitter, borderSize);
+    WriteBorderCell(emitter, look.borderSize);
 }
 
 // The buffer of one scan, released whatever way the table ends.
@@ -123,8 +178,8 @@ private:
 };
 }  // namespace
 
-bool WriteCodeTable(Emitter& emitter, WStringView borderSize, WStringView lineHeight, bool showLineNumbers,
-                    const LanguageInfo& language, const char16_t* text, int32_t startLine, int32_t lineCount) {
+bool WriteCodeTable(Emitter& emitter, const TableLook& look, bool showLineNumbers, const LanguageInfo& language,
+                    const char16_t* text, int32_t startLine, int32_t lineCount) {
     ScanBufferOwner owner(emitter.allocator);
     if (!owner.Obtained()) return false;
     ForgetOpenSpan(emitter);
@@ -132,33 +187,29 @@ bool WriteCodeTable(Emitter& emitter, WStringView borderSize, WStringView lineHe
 
     WriteMarkup(emitter, u"<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" border-collapse=\"collapse\">\r\n"sv);
     WriteMarkup(emitter, u"<tbody>\r\n"sv);
-    WriteBorderRow(emitter, columns, borderSize, u"");
+    WriteBorderRow(emitter, columns, look.borderSize, u"");
     WriteMarkup(emitter, u"<tr>\r\n"sv);
-    WriteBorderCell(emitter, borderSize);
-    if (showLineNumbers) WriteLineNumberColumn(emitter, borderSize, lineHeight, startLine, lineCount);
+    WriteBorderCell(emitter, look.borderSize);
+    if (showLineNumbers) WriteLineNumberColumn(emitter, look, startLine, lineCount);
 
     const ThemeColor& background = emitter.Color(ColorRole::Bkgnd);
     WriteSpacerCell(emitter, background, u"4px");
-    Chunk codeCell;
-    codeCell << u"<td";
-    AppendBgcolor(codeCell, background);
-    const WStringView textColour = FieldView(emitter.Color(ColorRole::Text).html);
-    if (!textColour.empty() || !lineHeight.empty()) {
-        codeCell << u" style=\"";
-        if (!textColour.empty()) codeCell << u"color:" << textColour;
-        AppendLineHeight(codeCell, lineHeight, textColour.empty() ? u"" : u"; ") << u"\"";
-    }
-    codeCell << u">\r\n";
-    WriteMarkup(emitter, codeCell.View());
+    const WStringView closeContent = OpenTextCell(emitter, look, {background, emitter.Color(ColorRole::Text), false});
     if (!HighlightCode(emitter, language, text, lineCount, owner.buffers)) return false;
-    if (SpanIsOpen(emitter)) WriteMarkup(emitter, u"</span>\r\n"sv);
+    if (SpanIsOpen(emitter)) {
+        Chunk closeSpan;
+        closeSpan << emitter.closeSpanTag << u"\r\n";
+        WriteMarkup(emitter, closeSpan.View());
+    }
     ForgetOpenSpan(emitter);
-    WriteMarkup(emitter, u"</td>\r\n"sv);
+    Chunk close;
+    close << closeContent << u"</td>\r\n";
+    WriteMarkup(emitter, close.View());
     WriteSpacerCell(emitter, background, u"8px");
-    WriteBorderCell(emitter, borderSize);
+    WriteBorderCell(emitter, look.borderSize);
 
     WriteMarkup(emitter, u"</tr>\r\n"sv);
-    WriteBorderRow(emitter, columns, borderSize, u"\r\n");
+    WriteBorderRow(emitter, columns, look.borderSize, u"\r\n");
     WriteMarkup(emitter, u"</tbody>\r\n</table>\r\n"sv);
     return true;
 }

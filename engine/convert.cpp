@@ -105,9 +105,10 @@ int32_t ParseStartLine(WStringView text) {
     return value > 0 ? value : 1;
 }
 
-// A setting as it may stand inside the double-quoted style attribute: the
-// usual CSS form "Code Font", monospace would end the attribute at its first
-// double quote, so double quotes become single ones (same length).
+// A setting as it may stand inside a double-quoted attribute (a style, or
+// the face of a font tag): the usual CSS form "Code Font", monospace would
+// end the attribute at its first double quote, so double quotes become
+// single ones (same length).
 template <size_t N>
 static WStringView InsideStyle(const char16_t (&setting)[N], char16_t (&quoted)[N]) {
     const WStringView text = FieldView(setting);
@@ -115,18 +116,25 @@ static WStringView InsideStyle(const char16_t (&setting)[N], char16_t (&quoted)[
     return WStringView(quoted, text.size());
 }
 
+// With font tags the div is bare: the family goes to the cells' font tags,
+// and a pixel size and the sideways scroll have no attribute form.
 static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
-    char16_t familyText[sizeof settings.fontFamily / sizeof(char16_t)];
-    char16_t sizeText[sizeof settings.fontSize / sizeof(char16_t)];
-    const WStringView family = InsideStyle(settings.fontFamily, familyText);
-    const WStringView size = InsideStyle(settings.fontSize, sizeText);
     Chunk tag;
     tag << u"<div";
-    if (!family.empty() || !size.empty()) {
-        tag << u" style=\"";
-        if (!family.empty()) tag << u"font-family:" << family << u";";
-        if (!size.empty()) tag << u"font-size:" << size << u";";
-        tag << u"\"";
+    if (settings.markup == HtmlMarkup::InlineStyles) {
+        char16_t familyText[sizeof settings.fontFamily / sizeof(char16_t)];
+        char16_t sizeText[sizeof settings.fontSize / sizeof(char16_t)];
+        const WStringView family = InsideStyle(settings.fontFamily, familyText);
+        const WStringView size = InsideStyle(settings.fontSize, sizeText);
+        if (!family.empty() || !size.empty() || settings.noWrap) {
+            tag << u" style=\"";
+            if (!family.empty()) tag << u"font-family:" << family << u";";
+            if (!size.empty()) tag << u"font-size:" << size << u";";
+            // A fragment wider than its column scrolls inside it rather
+            // than widening the page.
+            if (settings.noWrap) tag << u"overflow-x:auto;";
+            tag << u"\"";
+        }
     }
     tag << u">";
     WriteMarkup(emitter, tag.View());
@@ -137,10 +145,14 @@ static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& 
                                  const char16_t* text, int32_t lineCount, bool showLineNumbers,
                                  WStringView startLineText, OutputSink& sink, EngineAllocator allocator) {
     const EscapeTable escapes(settings.specialChars, settings.tabToSpaces, settings.tabStops);
-    Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator);
+    Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator, settings.markup);
     WriteOpeningDiv(emitter, settings);
-    if (!WriteCodeTable(emitter, FieldView(settings.borderSize), FieldView(settings.lineHeight), showLineNumbers,
-                        language, text, ParseStartLine(startLineText), lineCount))
+    char16_t faceText[sizeof settings.fontFamily / sizeof(char16_t)];
+    const TableLook look{FieldView(settings.borderSize), FieldView(settings.lineHeight),
+                         settings.markup == HtmlMarkup::FontTags ? InsideStyle(settings.fontFamily, faceText)
+                                                                 : WStringView(),
+                         settings.noWrap};
+    if (!WriteCodeTable(emitter, look, showLineNumbers, language, text, ParseStartLine(startLineText), lineCount))
         return ConvertResult::TableFailed;
     const char16_t last = emitter.LastCharacter();
     const bool lastLineEmpty = last == u'\n' || last == u'\r';

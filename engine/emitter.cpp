@@ -6,24 +6,29 @@
 EngineAllocator DefaultEngineAllocator() { return {MEM_Alloc, MEM_Free}; }
 
 Emitter::Emitter(OutputSink& output, const ColorTheme& colours, int32_t tabWidth, const EscapeTable& table,
-                 EngineAllocator engineAllocator)
+                 EngineAllocator engineAllocator, HtmlMarkup htmlMarkup)
     : sink(&output),
       theme(&colours),
       tabToSpaces(tabWidth),
       escapes(&table),
       allocator(engineAllocator),
+      markup(htmlMarkup),
       openSpan(-1),
       batching(output.KeepsTextOnly()),
       batchLength(0),
       inlineLimit(batching ? kBatchLength - kInlineLength + 1 : 0),
-      lastFlushed(0) {
+      lastFlushed(0),
+      closeSpanTag(htmlMarkup == HtmlMarkup::FontTags ? u"</font>" : u"</span>") {
     for (int role = 0; role < kColorRoleCount; ++role) {
         SpanTag& span = spanTags[role];
         const WStringView colour = FieldView(colours.colors[role].html);
         span.colour = colour.empty() ? -1 : role;
         for (int earlier = 0; earlier < role && span.colour == role; ++earlier)
             if (FieldView(colours.colors[earlier].html) == colour) span.colour = earlier;
-        span.tag << u"<span style=\"color:" << colour << u"\">";
+        if (htmlMarkup == HtmlMarkup::FontTags)
+            span.tag << u"<font color=\"" << colour << u"\">";
+        else
+            span.tag << u"<span style=\"color:" << colour << u"\">";
     }
 }
 
@@ -78,11 +83,11 @@ Chunk& Chunk::operator<<(long long value) {
     return *this << WStringView(p, static_cast<size_t>(end - p));
 }
 
-// An empty colour text opens `<span style="color:">` after another span and
+// An empty colour text opens `<span style="color:">` (`<font color="">`) after another span and
 // nothing when none is open; either way no span counts as open afterwards.
 void OpenSpan(Emitter& emitter, ColorRole role) {
     const Emitter::SpanTag& span = emitter.spanTags[static_cast<int>(role)];
-    if (SpanIsOpen(emitter)) WriteMarkup(emitter, kCloseSpanTag);
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, emitter.closeSpanTag);
     emitter.openSpan = span.colour;
     WriteMarkup(emitter, span.tag.View());
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The output primitives of the HTML writer: markup in grey, code text in its
-// display colour, and the one coloured span that may be open in the code cell.
+// display colour, and the one coloured span that may be open in the code cell
+// (a <span> with a style, or with font tags a <font color>).
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include "base/wide.h"
 #include "config/color.h"
+#include "config/settings.h"
 #include "engine/output_sink.h"
 #include "engine/special_chars.h"
 
@@ -53,6 +55,7 @@ struct Emitter {
     int32_t tabToSpaces;
     const EscapeTable* escapes;
     EngineAllocator allocator;
+    HtmlMarkup markup;
     // The open span colour, as the first role with the same html text; -1
     // when it is empty. Spans only ever open in a role's colour.
     int openSpan;
@@ -77,9 +80,10 @@ struct Emitter {
         Chunk tag;
     };
     SpanTag spanTags[kColorRoleCount];
+    WStringView closeSpanTag;
 
     Emitter(OutputSink& sink, const ColorTheme& theme, int32_t tabToSpaces, const EscapeTable& escapes,
-            EngineAllocator allocator = DefaultEngineAllocator());
+            EngineAllocator allocator = DefaultEngineAllocator(), HtmlMarkup markup = HtmlMarkup::InlineStyles);
     ~Emitter() { FlushBatch(); }
     Emitter(const Emitter&) = delete;
     Emitter& operator=(const Emitter&) = delete;
@@ -165,8 +169,7 @@ void OpenSpan(Emitter& emitter, ColorRole role);
 inline void SwitchSpan(Emitter& emitter, ColorRole role) {
     if (emitter.spanTags[static_cast<int>(role)].colour != emitter.openSpan) OpenSpan(emitter, role);
 }
-inline constexpr WStringView kCloseSpanTag = u"</span>";
 inline void CloseSpan(Emitter& emitter) {
-    if (SpanIsOpen(emitter)) WriteMarkup(emitter, kCloseSpanTag);
+    if (SpanIsOpen(emitter)) WriteMarkup(emitter, emitter.closeSpanTag);
     emitter.openSpan = -1;
 }

@@ -2,7 +2,9 @@
 // characters, settings and code; either parsed from definition text or with
 // raw record fields that need not even be terminated. Where the theme and the
 // special characters write no "<br/>" of their own, every conversion must have
-// one "<br/>" fewer in its code cell (and in its number column) than lines.
+// one "<br/>" fewer in its code cell (and in its number column) than lines,
+// and, every colour being set, close each coloured run it opens, in either
+// markup.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <cstring>
@@ -79,6 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.tabToSpaces = input.ConsumeBool() ? 2 : 4;
     settings.tabStops = input.ConsumeBool();
     settings.specialChars = specials;
+    settings.markup = input.ConsumeBool() ? HtmlMarkup::FontTags : HtmlMarkup::InlineStyles;
+    settings.noWrap = input.ConsumeBool();
     CopyToField(settings.borderSize, u"2px");
     ColorTheme theme{};
     for (ThemeColor& colour : theme.colors) {
@@ -96,16 +100,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // A line count that need not match the text.
         const WString text = u'\0' + code;
         const EscapeTable escapes(specials, settings.tabToSpaces, settings.tabStops);
-        Emitter emitter(sink, theme, settings.tabToSpaces, escapes);
-        WriteCodeTable(emitter, u"2px", u"", lineNumbers, record, text.c_str() + 1, 1, lineCount);
+        Emitter emitter(sink, theme, settings.tabToSpaces, escapes, DefaultEngineAllocator(), settings.markup);
+        WriteCodeTable(emitter, TableLook{u"2px", u"", u"mono", settings.noWrap}, lineNumbers, record, text.c_str() + 1, 1, lineCount);
     } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted &&
                checkLines) {
-        // The code has no 'r', so every "<br/>" is the converter's.
+        // The code has no 'r', 'f' or 's', so every "<br/>", "<font" and
+        // "<span" is the converter's.
         const int32_t lines = CodeLineCount(WStringView(code).substr(0, code.find(u'\0')));
-        size_t breaks = 0;
-        for (size_t at = sink.View().find(u"<br/>"); at != WStringView::npos; at = sink.View().find(u"<br/>", at + 1))
-            ++breaks;
-        if (breaks != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0))) __builtin_trap();
+        const auto count = [&sink](WStringView markup) {
+            size_t found = 0;
+            for (size_t at = sink.View().find(markup); at != WStringView::npos; at = sink.View().find(markup, at + 1))
+                ++found;
+            return found;
+        };
+        if (count(u"<br/>") != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0)))
+            __builtin_trap();
+        if (count(u"<font") != count(u"</font>") || count(u"<span") != count(u"</span>")) __builtin_trap();
     }
     FreeSpecialChars(specials);
     MEM_Free(record.keywords);

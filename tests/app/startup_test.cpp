@@ -71,6 +71,10 @@ TEST_F(Startup, ShippedConfigurationFillsEverything) {
     EXPECT_EQ(settings.loadTheme, &LoadColorTheme);
     EXPECT_TRUE(settings.tabToSpaces == 2 || settings.tabToSpaces == 4);
     EXPECT_NE(theme[ColorRole::Keyword0].html[0], 0);
+    // What the program's Convert writes for the columns posts land in.
+    EXPECT_NE(settings.lineHeight[0], 0);
+    EXPECT_TRUE(settings.noWrap);
+    EXPECT_EQ(settings.markup, HtmlMarkup::InlineStyles);
 }
 
 TEST_F(Startup, MissingFileGivesDefaultsAndNoLanguages) {

@@ -47,6 +47,45 @@ function sampleCode() {
     return lines.join('\n') + '\n';
 }
 
+// The sample with lines of 300 characters (code, comment, string, CJK
+// comment) after its 12th and its 40th line; each ends in ASCII.
+function longLineCode() {
+    const fill = (head, unit, tail) =>
+        head + unit.repeat(Math.ceil(300 / unit.length)).slice(0, 300 - head.length - tail.length) + tail;
+    const long = [
+        fill('int total = ', 'value1 + ', '0;'),
+        fill('// ', 'a comment that runs on ', 'ok'),
+        fill('const char *text = "', 'a string that runs on ', '";'),
+        fill('// ', '很长的中文注释，', ' ok'),
+    ];
+    const lines = sampleCode().replace(/\n$/, '').split('\n');
+    lines.splice(40, 0, ...long);
+    lines.splice(12, 0, ...long);
+    return lines.join('\n') + '\n';
+}
+
+// Per line, how far its number sits from its first pixel row: the tops of
+// the number's first digit and of the line's first character that is not
+// blank, both set in the cells' own font.
+function lineDrifts(m) {
+    return m.indents.map((line, i) => (line.top === null || !m.numbers[i] ? null : Math.abs(line.top - m.numbers[i].top)));
+}
+
+// The sample's shape with Latin text instead of CJK and emoji: no line
+// needs a fallback font.
+function latinCode() {
+    const lines = [];
+    for (let i = 0; lines.length < 48; ++i) {
+        lines.push(`// Grupo ${i}: año, señal, Größe, café, naïve, Łódź ok`,
+                   `int value${i} = ${i};`,
+                   `\tif (value${i} > 0) {`,
+                   `\t\treturn printf("résumé %d façade\\n", value${i});`,
+                   `  \t}  /* bloc à ç ø */`,
+                   `    const char *name = "ascii";`);
+    }
+    return lines.join('\n') + '\n';
+}
+
 // Columns of the leading blanks and tabs of each line, a tab counting
 // tabWidth columns wherever it stands (the shipped TabStops is off).
 function leadingColumns(code, tabWidth) {
@@ -118,10 +157,12 @@ function convert(cli, config, args, codeFile) {
 
 const kMeasureScript = fs.readFileSync(path.join(__dirname, 'measure_page.js'), 'utf8');
 
-// A page of fragments, each in a div named by its id; `standards` adds the
+// A page of fragments, each in a div named by its id, as wide as a
+// fragment's `width` (a forum's column) or the page; `standards` adds the
 // doctype that keeps the page out of quirks mode.
 function pageHtml(fragments, standards, measure) {
-    const cases = fragments.map(({ id, html }) => `<div class="lumatype-case" id="${id}">\n${html}</div>\n`);
+    const cases = fragments.map(({ id, html, width }) =>
+        `<div class="lumatype-case" id="${id}"${width ? ` style="width:${width}px"` : ''}>\n${html}</div>\n`);
     const script = measure ? `<script>\n${kMeasureScript}\n</script>\n` : '';
     return `${standards ? '<!DOCTYPE html>\n' : ''}<html><head><meta charset="utf-8"><title>Lumatype</title></head>` +
            `<body style="margin:8px">\n${cases.join('<br>\n')}${script}</body></html>\n`;
@@ -177,5 +218,5 @@ function cssRgb(html) {
     return `rgb(${r}, ${g}, ${b})`;
 }
 
-module.exports = { skip, fail, findProgram, sampleCode, leadingColumns, iniValue, SettingsVariants, convert, Browser,
-                   cssRgb };
+module.exports = { skip, fail, findProgram, findChromium, sampleCode, longLineCode, latinCode, lineDrifts, leadingColumns, iniValue, SettingsVariants, convert, pageHtml,
+                   Browser, cssRgb };

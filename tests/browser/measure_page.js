@@ -74,18 +74,45 @@
         const style = element => getComputedStyle(element);
 
         const lines = cellLines(codeCell);
-        const nbsp = document.createElement('span');
-        nbsp.textContent = '\u00a0'.repeat(40);
-        codeCell.appendChild(nbsp);
-        const blankWidth = nbsp.getBoundingClientRect().width / 40;
-        nbsp.remove();
+        // The element that sets the code's font: the cell, or with font
+        // tags the tag inside it.
+        const firstCode = edgeCharacter(lines.flat(), false);
+        const codeFont = firstCode ? firstCode[0].parentElement : codeCell;
+        const probeWidth = text => {
+            const probe = document.createElement('span');
+            probe.textContent = text.repeat(40);
+            codeFont.appendChild(probe);
+            const width = probe.getBoundingClientRect().width / 40;
+            probe.remove();
+            return width;
+        };
+        const blankWidth = probeWidth('\u00a0');
+        const letterWidths = { i: probeWidth('i'), W: probeWidth('W') };
+        // Where each line starts (its first pixel row, for a line that
+        // wraps) and ends, by its first and last character that is not blank.
         const indents = lines.map(nodes => {
             const first = edgeCharacter(nodes, false);
+            const last = edgeCharacter(nodes, true);
+            const firstBox = first && rectOf(first[0], first[1], first[1] + 1);
             return {
                 blanks: leadingBlanks(nodes),
-                offset: first ? rectOf(first[0], first[1], first[1] + 1).left - codeBox.left : null,
+                offset: first ? firstBox.left - codeBox.left : null,
+                top: first ? firstBox.top - origin.top : null,
+                right: last ? rectOf(last[0], last[1], last[1] + 1).right : null,
             };
         });
+        // The colour of every character of the code that is not blank.
+        const characters = lines.map(nodes => nodes.map(node =>
+            [...node.data].filter(c => !blank.test(c)).map(c => [c, style(node.parentElement).color])).flat());
+        const fragment = wrapper.querySelector('div');
+        const fragmentBox = fragment.getBoundingClientRect();
+        const widths = {
+            container: wrapper.clientWidth,
+            containerScroll: wrapper.scrollWidth,
+            fragment: fragmentBox.width,
+            fragmentScroll: fragment.scrollWidth,
+            longestLine: Math.max(...indents.map(line => line.right === null ? 0 : line.right - fragmentBox.left)),
+        };
 
         const spans = [...codeCell.querySelectorAll('span')].map(span => {
             const box = span.getBoundingClientRect();
@@ -96,14 +123,15 @@
             const text = nodes.map(node => node.data).join('').trim();
             const first = edgeCharacter(nodes, false);
             const box = first ? rectOf(first[0], first[1], first[1] + 1) : null;
-            return { text, left: box && box.left - origin.left, top: box && box.top - origin.top };
+            return { text, left: box && box.left - origin.left, top: box && box.top - origin.top,
+                     color: first && style(first[0].parentElement).color };
         }) : [];
         const borderCells = [table.rows[0].cells[0], cells[0], cells[numbered ? 4 : 0], cells[cells.length - 1],
                              table.rows[2].cells[0]];
         return {
             mode: document.compatMode,
-            fontFamily: style(codeCell).fontFamily,
-            fontSize: style(codeCell).fontSize,
+            fontFamily: style(codeFont).fontFamily,
+            fontSize: style(codeFont).fontSize,
             numberTops: numbered ? lineTops(numberCell, origin) : [],
             codeTops: lineTops(codeCell, origin),
             numbers,
@@ -112,7 +140,10 @@
             codeColor: style(codeCell).color,
             codeBackground: style(codeCell).backgroundColor,
             blankWidth,
+            letterWidths,
             indents,
+            characters,
+            widths,
             spans,
             borders: borderCells.map(cell => {
                 const box = cell.getBoundingClientRect();

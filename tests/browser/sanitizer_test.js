@@ -6,47 +6,12 @@
 //   sanitizer_test.js <lumatype-cli> <directory of the shipped settings> <work directory> <npm directory>
 const fs = require('fs');
 const path = require('path');
-const { spawnSync } = require('child_process');
 const h = require('./harness');
+const { loadSanitizer, kForum, kStrict } = require('./forums');
 
 const [cli, binDir, workDir, npmDir] = process.argv.slice(2).map(arg => path.resolve(arg));
 
-// The locked sanitize-html, installed into the build tree when the lock
-// file is newer than the installed modules.
-function loadSanitizer() {
-    const installed = path.join(npmDir, 'node_modules', '.package-lock.json');
-    const lock = path.join(npmDir, 'package-lock.json');
-    if (!fs.existsSync(installed) || fs.statSync(installed).mtimeMs < fs.statSync(lock).mtimeMs) {
-        if (!h.findProgram(['npm'])) h.skip('npm is not installed (make setup installs it)');
-        const run = spawnSync('npm', ['ci', '--no-audit', '--no-fund', '--prefix', npmDir], { encoding: 'utf8' });
-        if (run.status !== 0) throw new Error(`npm ci in ${npmDir} failed: ${run.stderr}`);
-    }
-    return require(path.join(npmDir, 'node_modules', 'sanitize-html'));
-}
-
-const kStyleValue = /^[^;"<>]*$/;
-const kForum = {
-    allowedTags: ['table', 'tbody', 'tr', 'td', 'span', 'div', 'br'],
-    allowedAttributes: {
-        table: ['border', 'cellpadding', 'cellspacing'],
-        td: ['bgcolor', 'width', 'height', 'colspan', 'style'],
-        span: ['style'],
-        div: ['style'],
-    },
-    allowedStyles: {
-        '*': {
-            color: [/^#[0-9a-f]{3,6}$/i, /^[a-z]+$/i],
-            'font-family': [kStyleValue],
-            'font-size': [/^\d+(\.\d+)?(px|pt|em|rem|%)$/],
-            'text-align': [/^(left|right|center|justify)$/],
-            'line-height': [/^\d+(\.\d+)?(px|em|rem|%)?$/],
-        },
-    },
-};
-const kStrict = { ...kForum, allowedAttributes: { table: kForum.allowedAttributes.table,
-                                                   td: ['bgcolor', 'width', 'height', 'colspan'] } };
-
-const sanitize = loadSanitizer();
+const sanitize = loadSanitizer(npmDir);
 const browser = new h.Browser(workDir);
 const settings = new h.SettingsVariants(binDir, workDir);
 const codeFile = path.join(workDir, 'sample.cpp');

@@ -112,6 +112,8 @@ TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
         {{u"--list-languages", source}, "--list-languages takes no file"},
         {{u"--list-themes", u"--list-languages"}, "exclude each other"},
         {{u"--bogus", source}, "unknown option '--bogus'"},
+        {{u"--markup", u"css", source}, "--markup takes style or font, not 'css'"},
+        {{u"--wrap", u"--no-wrap", source}, "exclude each other"},
         {{u"-x", source}, "unknown option '-x'"},
         {{u"--no-line-numbers=1", source}, "takes no value"},
         {{source, u"--start"}, "--start needs a value"},

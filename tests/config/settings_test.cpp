@@ -43,6 +43,8 @@ TEST_F(SettingsTest, MissingIniGivesTheDefaults) {
     EXPECT_EQ(WString(settings_.fontSize), u"");
     EXPECT_EQ(WString(settings_.borderSize), u"2px");
     EXPECT_EQ(WString(settings_.lineHeight), u"");
+    EXPECT_FALSE(settings_.noWrap);
+    EXPECT_EQ(settings_.markup, HtmlMarkup::InlineStyles);
     EXPECT_EQ(settings_.colorThemeIndex, 1);
     EXPECT_EQ(WString(theme_.name), u"");
     EXPECT_EQ(WString(theme_.file), u"");
@@ -101,6 +103,30 @@ TEST_F(SettingsTest, LineHeightIsTakenWholeOrNotAtAll) {
         CopyToField(settings_.lineHeight, u"stale");
         ReadFontSettings(settings_);
         EXPECT_EQ(WString(settings_.lineHeight), expected) << value;
+    }
+}
+
+// A markup name this version does not know keeps the inline styles.
+TEST_F(SettingsTest, NoWrapAndMarkupOnlyWhenAskedFor) {
+    const struct {
+        const char* common;
+        bool noWrap;
+        HtmlMarkup markup;
+    } cases[] = {
+        {"no_wrap=1\r\nmarkup=font\r\n", true, HtmlMarkup::FontTags},
+        {"no_wrap=2\r\nmarkup=FONT\r\n", true, HtmlMarkup::FontTags},
+        {"no_wrap=0\r\nmarkup=style\r\n", false, HtmlMarkup::InlineStyles},
+        {"no_wrap=\r\nmarkup=fonts\r\n", false, HtmlMarkup::InlineStyles},
+        {"no_wrap=yes\r\nmarkup=\r\n", false, HtmlMarkup::InlineStyles},
+        {"markup=font tags and more than fits\r\n", false, HtmlMarkup::InlineStyles},
+    };
+    for (const auto& [common, noWrap, markup] : cases) {
+        ASSERT_TRUE(WriteFileBytes(settings_.iniPath, std::string("[Common]\r\n") + common));
+        settings_.noWrap = !noWrap;
+        settings_.markup = markup == HtmlMarkup::FontTags ? HtmlMarkup::InlineStyles : HtmlMarkup::FontTags;
+        ReadFontSettings(settings_);
+        EXPECT_EQ(settings_.noWrap, noWrap) << common;
+        EXPECT_EQ(settings_.markup, markup) << common;
     }
 }
 

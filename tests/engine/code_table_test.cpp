@@ -8,14 +8,16 @@ namespace {
 // Runs WriteCodeTable over text the way the Convert command lays it out:
 // a NUL in front of the code.
 struct TableRun {
-    explicit TableRun(const ColorTheme& colours, const SpecialChars* specials = nullptr, int32_t tab = 2)
-        : theme(colours), escapes(specials, tab), emitter(sink, theme, tab, escapes) {}
+    explicit TableRun(const ColorTheme& colours, const SpecialChars* specials = nullptr, int32_t tab = 2,
+                      HtmlMarkup markup = HtmlMarkup::InlineStyles)
+        : theme(colours),
+          escapes(specials, tab),
+          emitter(sink, theme, tab, escapes, DefaultEngineAllocator(), markup) {}
 
     bool Write(const LanguageInfo& language, const std::u16string& code, bool lineNumbers, int32_t lineCount,
                int32_t startLine = 1) {
         text = u'\0' + code;
-        return WriteCodeTable(emitter, u"2px", lineHeight, lineNumbers, language, text.c_str() + 1, startLine,
-                              lineCount);
+        return WriteCodeTable(emitter, look, lineNumbers, language, text.c_str() + 1, startLine, lineCount);
     }
 
     ColorTheme theme;
@@ -23,7 +25,7 @@ struct TableRun {
     EscapeTable escapes;
     Emitter emitter;
     std::u16string text;
-    WStringView lineHeight;
+    TableLook look{u"2px"};
 };
 
 const char* kWorkedExampleLanguage =
@@ -161,7 +163,7 @@ TEST(CodeTable, LineHeightEndsTheStyleOfBothCells) {
     TestLanguage language(kWorkedExampleLanguage);
     ColorTheme theme = DistinctTheme();
     TableRun coloured(theme);
-    coloured.lineHeight = u"1.4";
+    coloured.look.lineHeight = u"1.4";
     ASSERT_TRUE(coloured.Write(language.Info(), u"a\r\n", true, 1));
     std::string html = coloured.sink.Html();
     EXPECT_NE(html.find("<td bgcolor=\"#EEEEEE\" style=\"color:#808080; text-align:right; line-height:1.4\">\r\n1"),
@@ -174,11 +176,93 @@ TEST(CodeTable, LineHeightEndsTheStyleOfBothCells) {
     theme[ColorRole::LineNo].html[0] = 0;
     theme[ColorRole::Text].html[0] = 0;
     TableRun plain(theme);
-    plain.lineHeight = u"20px";
+    plain.look.lineHeight = u"20px";
     ASSERT_TRUE(plain.Write(language.Info(), u"a\r\n", true, 1));
     html = plain.sink.Html();
     EXPECT_NE(html.find("style=\"text-align:right; line-height:20px\">\r\n1"), std::string::npos) << html;
     EXPECT_NE(html.find("<td bgcolor=\"#FFFFFF\" style=\"line-height:20px\">\r\na"), std::string::npos) << html;
+}
+
+TEST(CodeTable, NoWrapKeepsBothCellsOnOneLineInEitherMarkup) {
+    TestLanguage language(kWorkedExampleLanguage);
+    TableRun styled(DistinctTheme());
+    styled.look.lineHeight = u"1.4";
+    styled.look.noWrap = true;
+    ASSERT_TRUE(styled.Write(language.Info(), u"a\r\n", true, 1));
+    std::string html = styled.sink.Html();
+    EXPECT_NE(html.find("style=\"color:#808080; text-align:right; white-space:nowrap; line-height:1.4\">\r\n1"),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("style=\"color:#000001; white-space:nowrap; line-height:1.4\">\r\na"), std::string::npos)
+        << html;
+
+    ColorTheme plain = DistinctTheme();
+    plain[ColorRole::Text].html[0] = 0;
+    TableRun bare(plain);
+    bare.look.noWrap = true;
+    ASSERT_TRUE(bare.Write(language.Info(), u"a\r\n", false, 1));
+    EXPECT_NE(bare.sink.Html().find("<td bgcolor=\"#FFFFFF\" style=\"white-space:nowrap\">\r\na"),
+              std::string::npos)
+        << bare.sink.Html();
+
+    TableRun tagged(DistinctTheme(), nullptr, 2, HtmlMarkup::FontTags);
+    tagged.look.noWrap = true;
+    ASSERT_TRUE(tagged.Write(language.Info(), u"a\r\n", true, 1));
+    html = tagged.sink.Html();
+    EXPECT_NE(html.find("<td bgcolor=\"#EEEEEE\" align=\"right\" valign=\"top\" nowrap=\"nowrap\">"), std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<td bgcolor=\"#FFFFFF\" valign=\"top\" nowrap=\"nowrap\">"), std::string::npos) << html;
+}
+
+// The worked example with font tags: the same chunks and line breaks, each
+// style carried by a tag or an attribute, and the line height, which has no
+// attribute form, left out.
+TEST(CodeTable, FontTagsCarryWhatStylesCarry) {
+    TestLanguage language(kWorkedExampleLanguage);
+    TableRun run(DistinctTheme(), nullptr, 2, HtmlMarkup::FontTags);
+    run.look.lineHeight = u"1.4";
+    run.look.fontFace = u"Consolas, 'Courier New'";
+    ASSERT_TRUE(run.Write(language.Info(), u"int a;\r\n", true, 1));
+    const std::vector<WString> numbers = {
+        u"<td bgcolor=\"#EEEEEE\" width=\"4px\"></td>\r\n",
+        u"<td bgcolor=\"#EEEEEE\" align=\"right\" valign=\"top\"><font face=\"Consolas, 'Courier New'\" "
+        u"color=\"#808080\">\r\n",
+        u"1",
+        u"\r\n</font></td>\r\n",
+        u"<td bgcolor=\"#EEEEEE\" width=\"4px\"></td>\r\n",
+        u"<td bgcolor=\"#A0A0A0\" width=\"2px\"></td>\r\n",
+    };
+    const std::vector<WString> code = {
+        u"<td bgcolor=\"#FFFFFF\" width=\"4px\"></td>\r\n",
+        u"<td bgcolor=\"#FFFFFF\" valign=\"top\"><font face=\"Consolas, 'Courier New'\" color=\"#000001\">\r\n",
+        u"<font color=\"#0000FF\">", u"int", u" ", u"</font>", u"a", u"<font color=\"#FF0000\">", u";",
+        u"\r\n",
+        u"</font>\r\n",
+        u"</font></td>\r\n",
+        u"<td bgcolor=\"#FFFFFF\" width=\"8px\"></td>\r\n",
+        u"<td bgcolor=\"#A0A0A0\" width=\"2px\"></td>\r\n",
+    };
+    EXPECT_EQ(run.sink.Texts(), Join({kTableOpening, BorderStart(u"9"), numbers, code, Closing(u"9")}));
+    EXPECT_EQ(run.sink.Html().find("style"), std::string::npos);
+}
+
+// Without a face and a colour there is no font tag to close; sixteen lines
+// end the number cell without a second line break.
+TEST(CodeTable, FontTagsOnlyWhereTheyCarrySomething) {
+    ColorTheme theme = DistinctTheme();
+    for (ColorRole role : {ColorRole::LineNo, ColorRole::Text}) theme[role].html[0] = 0;
+    TestLanguage language(kWorkedExampleLanguage);
+    std::u16string code;
+    for (int i = 0; i < 16; ++i) code += u"a\r\n";
+    TableRun run(theme, nullptr, 2, HtmlMarkup::FontTags);
+    ASSERT_TRUE(run.Write(language.Info(), code, true, 16));
+    const std::string html = run.sink.Html();
+    EXPECT_NE(html.find("<td bgcolor=\"#EEEEEE\" align=\"right\" valign=\"top\">\r\n1<br/>"), std::string::npos)
+        << html;
+    EXPECT_NE(html.find("15<br/>16\r\n</td>\r\n"), std::string::npos) << html;
+    EXPECT_NE(html.find("<td bgcolor=\"#FFFFFF\" valign=\"top\">\r\na<br/>"), std::string::npos) << html;
+    EXPECT_NE(html.find("a\r\n</td>\r\n"), std::string::npos) << html;
+    EXPECT_EQ(html.find("font"), std::string::npos) << html;
 }
 
 // Allocation that fails from the n-th call on.
@@ -194,7 +278,7 @@ TEST(CodeTable, ScanBufferFailureWritesNothing) {
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
     const std::u16string text = u'\0' + std::u16string(u"int a;\r\n");
-    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", u"", true, language.Info(), text.c_str() + 1, 1, 1));
+    EXPECT_FALSE(WriteCodeTable(emitter, TableLook{u"2px"}, true, language.Info(), text.c_str() + 1, 1, 1));
     EXPECT_TRUE(sink.chunks.empty());
 }
 
@@ -206,7 +290,7 @@ TEST(CodeTable, EscapeGrowthFailureStopsAfterTheCodeWritten) {
     EscapeTable escapes(nullptr, 2);
     Emitter emitter(sink, theme, 2, escapes, {CountedAllocate, CountedRelease});
     const std::u16string text = u'\0' + std::u16string(u"int ") + std::u16string(1500, u'x') + u"\r\n";
-    EXPECT_FALSE(WriteCodeTable(emitter, u"2px", u"", false, language.Info(), text.c_str() + 1, 1, 1));
+    EXPECT_FALSE(WriteCodeTable(emitter, TableLook{u"2px"}, false, language.Info(), text.c_str() + 1, 1, 1));
     const std::string html = sink.Html();
     const std::string tail = "<span style=\"color:#0000FF\">int </span>";
     EXPECT_EQ(html.rfind(tail), html.size() - tail.size()) << "nothing follows the last code written";

@@ -51,6 +51,35 @@ TEST_F(Convert, LineHeightSettingReachesBothCells) {
     EXPECT_EQ(html.find("<div style"), std::string::npos) << "the div keeps its font settings only";
 }
 
+TEST_F(Convert, NoWrapLetsTheDivScrollSideways) {
+    settings_.noWrap = true;
+    Run(u"a");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"overflow-x:auto;\">");
+    CopyToField(settings_.fontFamily, u"mono");
+    CopyToField(settings_.fontSize, u"14px");
+    Run(u"a");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:mono;font-size:14px;overflow-x:auto;\">");
+    EXPECT_NE(Html().find("white-space:nowrap"), std::string::npos);
+}
+
+// Font tags leave the div bare: the family becomes the cells' face, a
+// pixel size, the line height and the sideways scroll have no attribute form.
+TEST_F(Convert, FontTagsLeaveTheDivBareAndNoStyleAnywhere) {
+    settings_.markup = HtmlMarkup::FontTags;
+    settings_.noWrap = true;
+    CopyToField(settings_.fontFamily, u"\"Code Font\", monospace");
+    CopyToField(settings_.fontSize, u"14px");
+    CopyToField(settings_.lineHeight, u"1.4");
+    ASSERT_EQ(Run(u"int a; // x\r\n", true), ConvertResult::Converted);
+    const std::string html = Html();
+    EXPECT_EQ(sink_.chunks.front().text, u"<div>");
+    EXPECT_EQ(html.find("style"), std::string::npos) << html;
+    EXPECT_NE(html.find("valign=\"top\" nowrap=\"nowrap\"><font face=\"'Code Font', monospace\" color=\"#808080\">"),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<font color=\"#008000\">// x\r\n</font>\r\n</font></td>"), std::string::npos) << html;
+}
+
 TEST_F(Convert, DoubleQuotesInTheFontSettingsBecomeSingleOnes) {
     CopyToField(settings_.fontFamily, u"\"Code Font\", monospace");
     CopyToField(settings_.fontSize, u"\"13px\"");
