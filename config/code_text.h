@@ -54,7 +54,7 @@ struct DecodedText {
 
 // Without `named`: a byte-order mark decides; else UTF-16 without one is
 // recognised by its zero bytes; else valid UTF-8; else GBK when all of it
-// decodes as GBK and at least four in five of its two-byte characters lie
+// decodes as GBK and at least three in five of its two-byte characters lie
 // in GB 2312's symbol and hanzi rows, as Chinese text does; else
 // Windows-1252, which never fails. A leading byte-order mark is dropped; LF,
 // CR LF and a lone CR become CR LF; a control character other than tab, LF,
