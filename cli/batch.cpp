@@ -77,14 +77,18 @@ private:
     }
 
     // NAME.html beside a NAME this run converts is that file's output, left
-    // by an earlier run: not a file of the tree.
+    // by an earlier run: not a file of the tree, under whatever spelling of
+    // the path.
     void DropOwnOutputs() {
-        std::set<fs::path> outputs;
+        std::set<FileIdentity> outputs;
         for (const BatchFile& file : files_)
-            if (file.failure.empty() && (file.named || file.language)) outputs.insert(file.output.lexically_normal());
+            if (file.failure.empty() && (file.named || file.language))
+                if (const std::optional<FileIdentity> output = IdentifyFile(file.output)) outputs.insert(*output);
         files_.erase(std::remove_if(files_.begin(), files_.end(),
                                     [&outputs](const BatchFile& file) {
-                                        return !file.named && outputs.count(file.path.lexically_normal());
+                                        if (file.named) return false;
+                                        const std::optional<FileIdentity> identity = IdentifyFile(file.path);
+                                        return identity && outputs.count(*identity) > 0;
                                     }),
                      files_.end());
     }

@@ -102,6 +102,9 @@ TEST_F(Batch, RunningTwiceChangesNothingButTheOutputs) {
         EXPECT_EQ(Run({u"-r", dir_.Path("src")}), 0) << errors;
         EXPECT_EQ(errors, "lumatype-cli: 3 converted, 1 skipped, 0 failed\n") << "run " << run;
     }
+    // The tree itself as the output directory, spelled another way.
+    EXPECT_EQ(Run({u"-r", dir_.Path("src"), u"--out-dir", dir_.Path("src/lib/..")}), 0) << errors;
+    EXPECT_EQ(errors, "lumatype-cli: 3 converted, 1 skipped, 0 failed\n");
     const std::map<fs::path, std::string> beside = Tree(Dir() / "src");
     EXPECT_EQ(beside.size(), 7u) << "four files and three outputs, no NAME.html.html";
     for (int run = 0; run < 2; ++run) {
