@@ -98,7 +98,7 @@ WString Utf8ToWide(std::string_view utf8) {
     while (p < end) {
         p = WidenPlainRun(p, end, o);
         if (p == end) break;
-        if (*p < 0x80) {  // a CR, LF or NUL, kept as it stands
+        if (*p < 0x80) {  // a line end or another control character, kept as it stands
             *o++ = *p++;
             continue;
         }

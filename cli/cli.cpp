@@ -1,11 +1,15 @@
 #include "cli/cli.h"
 
+#include <cerrno>
+#include <cstring>
 #include <new>
 #include "base/module_path.h"
 #include "cli/batch.h"
 #include "cli/cli_config.h"
 #include "cli/cli_options.h"
 #include "cli/conversion.h"
+#include "cli/file_identity.h"
+#include "cli/path_text.h"
 #include "lumatype_version.h"
 
 namespace {
@@ -34,6 +38,23 @@ void ListLanguages(const CliConfig& config, FILE* out) {
 
 void ListThemes(const CliConfig& config, FILE* out) {
     for (int32_t n = 1; n <= config.ThemeCount(); ++n) PrintLine(out, FormatInt(n) + u"\t" + config.ThemeName(n));
+}
+
+// The HTML would replace the code it was made from, through whatever name
+// or link the output takes.
+void CheckNotTheInput(const Source& source, const Destination& destination) {
+    if (!source.path || !destination.file) return;
+    const std::optional<FileIdentity> input = IdentifyFile(*source.path);
+    if (input && input == IdentifyFile(*destination.file))
+        throw UsageError{ShownPath(*destination.file) + ": is the input file; the output may not replace it"};
+}
+
+// A listing or help text that did not reach its destination, such as a
+// full disk, is a failure like any other write.
+int Finished(FILE* out, Reporter& reporter) {
+    if (std::fflush(out) == 0 && !std::ferror(out)) return 0;
+    reporter.Line("standard output", std::string("cannot write: ") + std::strerror(errno ? errno : EIO));
+    return kCliExitError;
 }
 
 ConversionSetup Setup(const CliOptions& options, CliConfig& config) {
@@ -73,15 +94,16 @@ int Convert(const CliOptions& options, CliConfig& config, FILE* in, FILE* out, R
         return RunBatch({options.inputs, options.recursive, options.outDir, language}, config, converter, reporter);
 
     Source source{std::nullopt, "standard input"};
-    if (!options.inputs.empty() && options.inputs.front() != u"-") {
-        source.path = std::filesystem::path(options.inputs.front());
-        source.name = source.path->u8string();
+    if (!options.inputs.empty() && !IsStandardStream(options.inputs.front())) {
+        source.path = options.inputs.front();
+        source.name = ShownPath(*source.path);
         std::error_code error;
         if (std::filesystem::is_directory(*source.path, error))
             throw UsageError{source.name + ": is a directory (give -r to convert the files under it)"};
     }
     Destination destination;
-    if (options.output && *options.output != u"-") destination.file = std::filesystem::path(*options.output);
+    if (options.output && !IsStandardStream(*options.output)) destination.file = *options.output;
+    CheckNotTheInput(source, destination);
     switch (converter.Convert(source, language, destination)) {
         case Outcome::Converted: return 0;
         case Outcome::NothingToConvert: return kCliExitNothingToConvert;
@@ -90,24 +112,25 @@ int Convert(const CliOptions& options, CliConfig& config, FILE* in, FILE* out, R
     return kCliExitError;
 }
 
-int Run(const std::vector<WString>& args, FILE* in, FILE* out, Reporter& reporter) {
+int Run(const std::vector<std::filesystem::path>& args, FILE* in, FILE* out, Reporter& reporter) {
     const CliOptions options = ParseCliArguments(args);
-    if (options.action == CliAction::Help) return fputs(kCliUsage, out), 0;
-    if (options.action == CliAction::Version) return fputs(kVersion, out), 0;
+    errno = 0;
+    if (options.action == CliAction::Help) return fputs(kCliUsage, out), Finished(out, reporter);
+    if (options.action == CliAction::Version) return fputs(kVersion, out), Finished(out, reporter);
 
     const WString configPath = options.config ? *options.config : DefaultConfigPath();
     CliConfig config;
     if (!config.Load(configPath)) throw UsageError{WideToUtf8(configPath) + ": cannot read the settings file"};
     switch (options.action) {
-        case CliAction::ListLanguages: ListLanguages(config, out); return 0;
-        case CliAction::ListThemes: ListThemes(config, out); return 0;
+        case CliAction::ListLanguages: ListLanguages(config, out); return Finished(out, reporter);
+        case CliAction::ListThemes: ListThemes(config, out); return Finished(out, reporter);
         default: return Convert(options, config, in, out, reporter);
     }
 }
 
 }  // namespace
 
-int RunCli(const std::vector<WString>& args, FILE* in, FILE* out, FILE* err) {
+int RunCli(const std::vector<std::filesystem::path>& args, FILE* in, FILE* out, FILE* err) {
     Reporter reporter(err);
     // Every failure is one line in plain words; no exception's own text
     // reaches the user.

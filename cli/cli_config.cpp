@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "base/file_io.h"
 #include "base/module_path.h"
+#include "cli/path_text.h"
 #include "config/profile.h"
 #include "engine/language_lists.h"
 #include "engine/language_registry.h"
@@ -110,7 +111,7 @@ const CliLanguage* CliConfig::ForFirstLine(WStringView code) const {
 
 const CliLanguage* CliConfig::ForInput(const std::filesystem::path* file, WStringView code) const {
     if (file)
-        if (const CliLanguage* language = ForExtension(file->filename().u16string())) return language;
+        if (const CliLanguage* language = ForExtension(PathText(file->filename()))) return language;
     return ForFirstLine(code);
 }
 
@@ -135,6 +136,13 @@ WString CliConfig::ThemeName(int32_t number) const {
     return ReadString(u"ColorThemes", u"Name" + FormatInt(number), 128);
 }
 
+// "Default (light)" without " (light)".
+static WStringView WithoutKind(WStringView name) {
+    if (name.empty() || name.back() != u')') return name;
+    const size_t open = name.rfind(u" (");
+    return open == WStringView::npos || open == 0 ? name : name.substr(0, open);
+}
+
 std::optional<int32_t> CliConfig::FindTheme(WStringView numberOrName) const {
     const int32_t count = ThemeCount();
     const int32_t number = ParseLeadingLong(numberOrName);
@@ -144,6 +152,9 @@ std::optional<int32_t> CliConfig::FindTheme(WStringView numberOrName) const {
     }
     for (int32_t n = 1; n <= count; ++n)
         if (EqualsIgnoreAsciiCase(ThemeName(n), numberOrName)) return n;
+    // "Ember" names "Ember (dark)": the kind in brackets only sorts the list.
+    for (int32_t n = 1; n <= count; ++n)
+        if (EqualsIgnoreAsciiCase(WithoutKind(ThemeName(n)), numberOrName)) return n;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include "base/input_file.h"
 #include "cli/output_file.h"
+#include "cli/path_text.h"
 #include "cli/utf8_sink.h"
 #include "engine/convert.h"
 
@@ -79,6 +80,7 @@ Outcome Converter::Convert(const Source& source, const CliLanguage* language, co
         return Outcome::NothingToConvert;
     }
     if (!language) language = ChooseLanguage(source, code);
+    if (!language) return Outcome::Failed;
     if (!CliConfig::Parse(*language))
         reporter_.Line(source.name, "cannot read the definition of " + WideToUtf8(language->info->name) +
                                         "; converted without its rules");
@@ -98,23 +100,28 @@ void Converter::ReportDecoding(const Source& source, const DecodedText& decoded)
     }
     if (decoded.chosenByRule && decoded.encoding != TextEncoding::Utf8) {
         const char* why = decoded.byteOrderMark                          ? "by its byte-order mark"
-                          : decoded.encoding == TextEncoding::Gbk         ? "as it is not UTF-8"
-                          : decoded.encoding == TextEncoding::Windows1252 ? "as it is neither UTF-8 nor GBK"
+                          : decoded.encoding == TextEncoding::Gbk         ? "as it is not UTF-8 and reads as Chinese"
+                          : decoded.encoding == TextEncoding::Windows1252 ? "as it is neither UTF-8 nor Chinese GBK"
                                                                           : "by its zero bytes";
         reporter_.Line(source.name, "read as " + encoding + ", " + why);
     }
-    if (decoded.nulCount)
-        reporter_.Line(source.name, Plural(decoded.nulCount, "NUL character") + " kept as U+FFFD, the first on line " +
-                                        std::to_string(decoded.firstNulLine));
+    if (decoded.controlCount)
+        reporter_.Line(source.name, Plural(decoded.controlCount, "control character") +
+                                        " (NUL, ESC and the like) kept as U+FFFD, the first on line " +
+                                        std::to_string(decoded.firstControlLine));
 }
 
 const CliLanguage* Converter::ChooseLanguage(const Source& source, WStringView code) {
     const CliConfig& config = *setup_.config;
     if (const CliLanguage* language = config.ForInput(source.path ? &*source.path : nullptr, code)) return language;
+    const std::string notTold = "language not told by " + std::string(source.path ? "its extension or " : "") +
+                                "its first line";
+    if (!source.takesDefaultLanguage) {
+        reporter_.Line(source.name, "not converted: " + notTold + " (give --lang)");
+        return nullptr;
+    }
     const CliLanguage* fallback = config.Default();
-    reporter_.Line(source.name, "language not told by " + std::string(source.path ? "its extension or " : "") +
-                                    "its first line; converted as " + WideToUtf8(fallback->info->name) +
-                                    ", the default");
+    reporter_.Line(source.name, notTold + "; converted as " + WideToUtf8(fallback->info->name) + ", the default");
     return fallback;
 }
 
@@ -125,14 +132,14 @@ bool Converter::Write(const Source& source, const CliLanguage& language, const C
     if (destination.file) {
         file = OutputFile::Open(*destination.file, error);
         if (!file) {
-            reporter_.Line(destination.file->u8string(), "cannot write: " + error);
+            reporter_.Line(ShownPath(*destination.file), "cannot write: " + error);
             return false;
         }
     }
-    const std::string outputName = destination.file ? destination.file->u8string() : "standard output";
+    const std::string outputName = destination.file ? ShownPath(*destination.file) : "standard output";
     Utf8Sink sink(file ? file->Stream() : output_);
     if (setup_.fullPage) {
-        const WString head = PageHead(source.path ? source.path->filename().u16string() : u"standard input");
+        const WString head = PageHead(source.path ? PathText(source.path->filename()) : u"standard input");
         sink.Append(head.data(), head.size(), 0, false);
     }
     errno = 0;

@@ -40,6 +40,10 @@ struct ConversionSetup {
 struct Source {
     std::optional<std::filesystem::path> path;  // none: the input stream
     std::string name;                           // as messages show it
+    // When neither the extension nor the first line tells the language: the
+    // configured default, with a note; else the source fails, so that no
+    // file of several is converted as a language no one chose.
+    bool takesDefaultLanguage = true;
 };
 
 struct Destination {
@@ -54,7 +58,8 @@ public:
         : setup_(setup), reporter_(reporter), input_(input), output_(output) {}
 
     // Without a language: by the file's extension, else its first line, else
-    // the configured default, which a line on the error stream then names.
+    // the configured default, which a line on the error stream then names
+    // (or a failure, as the source asks).
     Outcome Convert(const Source& source, const CliLanguage* language, const Destination& destination);
 
 private:

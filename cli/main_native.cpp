@@ -1,8 +1,8 @@
-// Native entry: arguments arrive as UTF-8.
+// Native entry: arguments are bytes, file names among them opened as they stand.
 #include "cli/cli.h"
 
 int main(int argc, char** argv) {
-    std::vector<WString> args;
-    for (int i = 1; i < argc; ++i) args.push_back(Utf8ToWide(argv[i]));
+    std::vector<std::filesystem::path> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
     return RunCli(args, stdin, stdout, stderr);
 }

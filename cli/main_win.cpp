@@ -8,7 +8,7 @@
 int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
-    std::vector<WString> args;
-    for (int i = 1; i < argc; ++i) args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
+    std::vector<std::filesystem::path> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(std::wstring(argv[i]));
     return RunCli(args, stdin, stdout, stderr);
 }

@@ -157,6 +157,12 @@ std::unique_ptr<OutputFile> OutputFile::Open(const fs::path& target, std::string
         error = "is a directory";
         return nullptr;
     }
+    // The file is replaced by a new one, which its folder allows; the
+    // file's own mode says whether the user may change it, as for ">".
+    if (exists && S_ISREG(status.st_mode) && access(resolved->c_str(), W_OK) != 0) {
+        error = SystemError();
+        return nullptr;
+    }
     platform->direct = exists && !S_ISREG(status.st_mode);
     const int file = platform->direct ? open(resolved->c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY)
                                       : platform->CreateTemporary(exists ? &status : nullptr, error);

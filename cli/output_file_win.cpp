@@ -63,6 +63,12 @@ bool OutputFile::Platform::Inspect(const fs::path& target, std::string& error) {
         error = "is a directory";
         return false;
     }
+    // The file is replaced by a new one, which its folder allows; its own
+    // read-only attribute says whether the user may change it.
+    if (known && (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        error = DescribeWindowsError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     keepLinks = information.nNumberOfLinks > 1;
     return known;
 }

@@ -98,3 +98,8 @@ long DecodeGbkCharacter(std::string_view bytes, size_t& i) {
     i += 2;
     return Gbk().At(lead, static_cast<size_t>(slot));
 }
+
+bool InGb2312Rows(unsigned char lead, unsigned char trail) {
+    const bool row = (lead >= 0xA1 && lead <= 0xA9) || (lead >= 0xB0 && lead <= 0xF7);
+    return row && trail >= 0xA1 && trail <= 0xFE;
+}

@@ -14,3 +14,7 @@ char16_t Windows1252Unit(unsigned char byte);
 // UTF-16 unit, with i moved past it; -1, with i moved one byte on, when
 // bytes[i] begins no character (0xFF, a lead byte without a trail byte).
 long DecodeGbkCharacter(std::string_view bytes, size_t& i);
+
+// Whether a two-byte GBK code lies in GB 2312's symbol rows (A1-A9) or hanzi
+// rows (B0-F7), where Chinese text keeps nearly all of its characters.
+bool InGb2312Rows(unsigned char lead, unsigned char trail);

@@ -48,14 +48,17 @@ struct DecodedText {
     bool byteOrderMark = false;      // the rule followed a byte-order mark
     size_t failedAt = 0;             // without text: offset of the first byte that does not fit
     int readError = 0;               // without text: errno of a failed read, else 0
-    size_t nulCount = 0;             // NUL characters, each kept as U+FFFD
-    size_t firstNulLine = 0;         // the line of the first, counted from 1
+    size_t controlCount = 0;         // control characters, each kept as U+FFFD
+    size_t firstControlLine = 0;     // the line of the first, counted from 1
 };
 
 // Without `named`: a byte-order mark decides; else UTF-16 without one is
 // recognised by its zero bytes; else valid UTF-8; else GBK when all of it
-// decodes as GBK; else Windows-1252, which never fails. A leading byte-order
-// mark is dropped; LF, CR LF and a lone CR become CR LF; a NUL becomes U+FFFD
-// so that the rest of the text is kept.
+// decodes as GBK and at least three in five of its two-byte characters lie
+// in GB 2312's symbol and hanzi rows, as Chinese text does; else
+// Windows-1252, which never fails. A leading byte-order mark is dropped; LF,
+// CR LF and a lone CR become CR LF; a control character other than tab, LF,
+// FF and CR (NUL among them), and DEL, becomes U+FFFD, so that the rest of
+// the text is kept and nothing raw reaches the HTML.
 DecodedText DecodeCodeText(InputSource& input, const NamedEncoding* named = nullptr);
 DecodedText DecodeCodeText(std::string_view bytes, const NamedEncoding* named = nullptr);

@@ -1,6 +1,7 @@
 // The command line's text edges: any input bytes either decode or are refused
 // at an offset inside them, read whole or in pieces alike; decoded text has
-// only CR LF line ends and no NUL, with a NUL on either side; UTF-8 output
+// only CR LF line ends and no control character but tab and form feed, with
+// a NUL on either side; UTF-8 output
 // split at any point is valid UTF-8.
 #include "cli/utf8_sink.h"
 #include "config/code_text.h"
@@ -32,7 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < text.size(); ++i) {
         const bool lineEndOk = text[i] == u'\r' ? i + 1 < text.size() && text[i + 1] == u'\n'
                                                 : text[i] != u'\n' || (i > 0 && text[i - 1] == u'\r');
-        if (!lineEndOk || text[i] == 0) __builtin_trap();
+        const bool control = (text[i] < 0x20 && text[i] != u'\t' && text[i] != u'\f' && text[i] != u'\r' &&
+                              text[i] != u'\n') ||
+                             text[i] == 0x7F;
+        if (!lineEndOk || control) __builtin_trap();
     }
     Utf8Sink sink;
     for (size_t i = 0; i < text.size(); i += step) sink.Append(text.data() + i, std::min(step, text.size() - i), 0, false);

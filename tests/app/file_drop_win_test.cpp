@@ -75,6 +75,11 @@ TEST_F(FileDropTest, GbkAndLatin1FilesAreDecodedAsTheCommandLineDecodesThem) {
     ASSERT_TRUE(Load(latin1));
     EXPECT_EQ(TextOf(code_), L"café\r\nnaïve");
     EXPECT_EQ(SelectedRecord(), 0);
+
+    // Valid GBK by accident, yet no Chinese; an ESC does not reach the pane.
+    const TempFile german("german", ".txt", "M\xE4rz\x1B[0m");
+    ASSERT_TRUE(Load(german));
+    EXPECT_EQ(TextOf(code_), L"März\xFFFD[0m");
 }
 
 TEST_F(FileDropTest, AFileThatCannotBeReadLeavesThePaneAndSaysSo) {

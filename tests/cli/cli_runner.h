@@ -16,7 +16,9 @@ inline std::string ReadWholeFile(const std::filesystem::path& path) {
 
 class CliRunner : public ::testing::Test {
 protected:
-    int Run(const std::vector<WString>& args, const std::string& input = "") {
+    // Arguments as the system gives them: UTF-16 text becomes UTF-8 natively,
+    // a byte string is a native name as it stands.
+    int Run(const std::vector<std::filesystem::path>& args, const std::string& input = "") {
         FILE* in = std::tmpfile();
         FILE* out = std::tmpfile();
         FILE* err = std::tmpfile();

@@ -91,6 +91,46 @@ TEST_F(Cli, ThemesByNumberOrName) {
     EXPECT_EQ(output, dark);
     ASSERT_EQ(Run({u"-t", u"1"}, "x\n"), 0);
     EXPECT_NE(output, dark);
+    ASSERT_EQ(Run({u"-t", u"12"}, "x\n"), 0);
+    const std::string ember = output;
+    for (const char16_t* name : {u"Ember (dark)", u"ember", u"-tEMBER"}) {
+        ASSERT_EQ(Run(name[0] == u'-' ? std::vector<std::filesystem::path>{name} : std::vector<std::filesystem::path>{u"-t", name},
+                      "x\n"),
+                  0)
+            << errors;
+        EXPECT_EQ(output, ember) << WideToUtf8(name) << ": the kind in brackets may be left out";
+    }
+}
+
+TEST_F(Cli, ShortOptionsTakeAnAttachedValue) {
+    const TempDir dir("lumatype_cli_attached");
+    const WString source = dir.Write("f.txt", "def f(): pass\n");
+    ASSERT_EQ(Run({u"-l", u"py", u"-t", u"2", source}), 0) << errors;
+    const std::string expected = output;
+    ASSERT_EQ(Run({u"-lpy", u"-t2", source}), 0) << errors;
+    EXPECT_EQ(output, expected);
+    ASSERT_EQ(Run({u"-lpy", u"-t2", u"-o" + dir.Path("f.html"), source}), 0) << errors;
+    EXPECT_EQ(ReadWholeFile(dir.Path("f.html")), expected);
+    EXPECT_EQ(Run({u"-nx", source}), kCliExitError) << "a flag takes no value";
+    ExpectOneErrorLine("unknown option '-nx'");
+}
+
+// A listing that does not reach its destination is no success: here a
+// stream that refuses writes stands for a full disk.
+TEST_F(Cli, AFailedWriteOfAnyOutputIsAFailure) {
+    const TempFile readOnly("lumatype_cli_refusing", ".txt", "");
+    for (const char16_t* action : {u"--help", u"--version", u"--list-languages", u"--list-themes"}) {
+        FILE* out = std::fopen(readOnly.FilesystemPath().string().c_str(), "rb");
+        FILE* err = std::tmpfile();
+        ASSERT_TRUE(out && err);
+        EXPECT_EQ(RunCli({action}, stdin, out, err), kCliExitError) << WideToUtf8(action);
+        std::rewind(err);
+        char line[200] = "";
+        EXPECT_TRUE(std::fgets(line, sizeof line, err));
+        EXPECT_EQ(std::string(line).rfind("lumatype-cli: standard output: cannot write", 0), 0u) << line;
+        std::fclose(out);
+        std::fclose(err);
+    }
 }
 
 // Every refusal: exit 2, one line naming the option or file and the reason,
@@ -99,7 +139,7 @@ TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
     const TempDir dir("lumatype_cli_refusals");
     const WString source = dir.Write("a.c", "int a;\n");
     const WString target = dir.Path("out.html");
-    const std::vector<std::pair<std::vector<WString>, std::string>> refusals = {
+    const std::vector<std::pair<std::vector<std::filesystem::path>, std::string>> refusals = {
         {{u"--start", u"abc", source}, "--start"},
         {{u"--start", u"0", source}, "--start"},
         {{u"--start", u"-5", source}, "--start"},
@@ -118,6 +158,7 @@ TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
         {{u"--no-line-numbers=1", source}, "takes no value"},
         {{source, u"--start"}, "--start needs a value"},
         {{u"-o", target, source, source}, "--output names one file"},
+        {{source, dir.Write("b.c", "int b;\n")}, "2 files given: name the folder for their NAME.html files with --out-dir"},
         {{u"-o", target, u"--out-dir", dir.Path("o"), source}, "exclude each other"},
         {{u"--out-dir", dir.Path("o"), u"-"}, "standard input"},
         {{u"-r"}, "--recursive needs the files or directories"},
@@ -138,6 +179,7 @@ TEST_F(Cli, RefusesWhatItCannotUseInOneLine) {
         EXPECT_EQ(output, "");
     }
     EXPECT_FALSE(std::filesystem::exists(target)) << "no output for a refused command";
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("a.c.html"))) << "several files write nothing beside them";
 }
 
 TEST_F(Cli, StartLineTakesTheWholeRange) {
@@ -167,11 +209,11 @@ TEST_F(Cli, EmptyInputConvertsNothing) {
 
 TEST_F(Cli, ReportsEncodingsAndNulCharacters) {
     ASSERT_EQ(Run({u"-l", u"c"}, "int caf\xE9;\n"), 0);
-    ExpectOneErrorLine("standard input: read as Windows-1252, as it is neither UTF-8 nor GBK");
+    ExpectOneErrorLine("standard input: read as Windows-1252, as it is neither UTF-8 nor Chinese GBK");
     ASSERT_EQ(Run({u"-l", u"c", u"--encoding", u"latin1"}, "int caf\xE9;\n"), 0);
     EXPECT_EQ(errors, "") << "an encoding the user named needs no note";
     ASSERT_EQ(Run({u"-l", u"c"}, std::string("a\nb\0c\n", 6)), 0);
-    ExpectOneErrorLine("1 NUL character kept as U+FFFD, the first on line 2");
+    ExpectOneErrorLine("1 control character (NUL, ESC and the like) kept as U+FFFD, the first on line 2");
     EXPECT_NE(output.find("b\xEF\xBF\xBD" "c"), std::string::npos) << "the rest of the text is kept";
 }
 

@@ -112,6 +112,23 @@ TEST_F(OutputFileTest, AnAbandonedOutputLeavesNoTrace) {
     EXPECT_EQ(error, "is a directory");
 }
 
+// The folder allows the file to be replaced, but the file is not the user's
+// to change: refused as the shell's ">" refuses it. Natively root may write
+// any file, so there the case cannot be made.
+TEST_F(OutputFileTest, AFileTheUserMayNotWriteIsNotReplaced) {
+#ifndef _WIN32
+    if (geteuid() == 0) GTEST_SKIP() << "running as root, who may write any file";
+#endif
+    const fs::path target = Dir() / "kept.html";
+    WriteWholeFile(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(Run({u"-o", target, Source()}), kCliExitError);
+    ExpectOneErrorLine("kept.html: cannot write: Permission denied");
+    fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(ReadWholeFile(target), "old");
+    EXPECT_EQ(Names(Dir()), (std::set<std::string>{"kept.html", "source.c"}));
+}
+
 #ifdef _WIN32
 
 TEST_F(OutputFileTest, ADeviceIsWrittenDirectly) {

@@ -58,6 +58,37 @@ TEST(CodeText, TextThatIsNoUtf8IsGbkWhenAllOfItFitsElseWindows1252) {
     EXPECT_EQ(Decoded("\xE4\xB8\xAD"), "UTF-8: \xE4\xB8\xAD") << "valid UTF-8 stays UTF-8";
 }
 
+// Accented Latin letters followed by ASCII make valid GBK, but such pairs lie
+// outside GB 2312's rows, where Chinese text keeps three in five characters
+// or more.
+TEST(CodeText, WesternTextThatHappensToBeGbkIsWindows1252) {
+    EXPECT_EQ(Decoded("# M\xE4rz\n"), "Windows-1252: # M\xC3\xA4rz\r\n");
+    EXPECT_EQ(Decoded("Fran\xE7ois Pinard\n"), "Windows-1252: Fran\xC3\xA7ois Pinard\r\n");
+    EXPECT_EQ(Decoded("Mar\xE7o, a\xE7\xE3o\n"), "Windows-1252: Mar\xC3\xA7o, a\xC3\xA7\xC3\xA3o\r\n")
+        << "one pair of two in GB 2312's rows";
+    const std::string three = "\xD6\xD0\xCE\xC4\xA1\xA3";  // 中文。
+    const std::string extension = "\x81\x40\x81\x41";      // 丂丄, past GB 2312
+    EXPECT_EQ(Decoded(three + extension).substr(0, 4), "GBK:") << "three in five";
+    EXPECT_EQ(Decoded(three.substr(2) + extension).substr(0, 13), "Windows-1252:") << "two in four";
+}
+
+// C0 controls but tab, line feed, form feed and carriage return, and DEL,
+// would reach the HTML raw: each is replaced and counted as a NUL is.
+TEST(CodeText, ControlCharactersAreKeptAsReplacementCharacters) {
+    const std::string escapes = "a\x1B[1mb\x7F\tc\fd\x01\n\x1B";
+    const DecodedText decoded = DecodeCodeText(escapes);
+    ASSERT_TRUE(decoded.text);
+    EXPECT_EQ(decoded.text->View(), u"a\xFFFD[1mb\xFFFD\tc\fd\xFFFD\r\n\xFFFD");
+    EXPECT_EQ(decoded.controlCount, 4u);
+    EXPECT_EQ(decoded.firstControlLine, 1u);
+    EXPECT_EQ(Decoded(std::string(40, 'x') + "\x1B" + std::string(40, 'y')),
+              "UTF-8: " + std::string(40, 'x') + "\xEF\xBF\xBD" + std::string(40, 'y'))
+        << "inside a long plain run";
+    EXPECT_EQ(Decoded("caf\xE9\x1B"), "Windows-1252: caf\xC3\xA9\xEF\xBF\xBD");
+    EXPECT_EQ(Decoded(std::string("\xFF\xFE\x1B\0a\0\x7F\0", 8)), "UTF-16LE: \xEF\xBF\xBD" "a\xEF\xBF\xBD");
+    EXPECT_EQ(Decoded("\x85", u"latin1"), "Latin-1: \xC2\x85") << "C1 controls are characters of Latin-1";
+}
+
 TEST(CodeText, Latin1AndWindows1252DifferAt0x80To0x9F) {
     int differ = 0;
     for (int byte = 0x80; byte < 0xA0; ++byte) {
@@ -87,8 +118,8 @@ TEST(CodeText, ANulIsKeptAsReplacementCharacter) {
     const DecodedText decoded = DecodeCodeText(std::string("a\nb\0c\n\0", 7));
     ASSERT_TRUE(decoded.text);
     EXPECT_EQ(decoded.text->View(), u"a\r\nb\xFFFD" u"c\r\n\xFFFD");
-    EXPECT_EQ(decoded.nulCount, 2u);
-    EXPECT_EQ(decoded.firstNulLine, 2u);
+    EXPECT_EQ(decoded.controlCount, 2u);
+    EXPECT_EQ(decoded.firstControlLine, 2u);
     EXPECT_EQ(Decoded(std::string("\xFF\xFE" "a\0\0\0b\0", 8)), "UTF-16LE: a\xEF\xBF\xBD" "b");
 }
 
