@@ -43,8 +43,3 @@ struct OptionsChoice {
 // Texts are compared as their fields will hold them, so an unchanged dialog
 // writes nothing. A theme item outside the list keeps the active theme.
 void WriteBackOptions(AppSettings& settings, const OptionsChoice& choice, const ThemeList& themes);
-
-// The text to write for a value so that the profile reader gives the value
-// back: a value the reader would unquote or trim goes inside one more pair
-// of double quotes.
-WString ProfileValueFor(WStringView value);

@@ -155,7 +155,7 @@ void ProfileDocument::AppendSection(WStringView name, WStringView keyLine) {
     InsertLine(LinePlace{text_.size(), true}, keyLine);
 }
 
-bool ProfileDocument::Save(WStringView path) const {
+std::string ProfileDocument::Bytes() const {
     std::string bytes = original_.substr(0, bomLength_);
     if (IsUtf16()) {
         bool little = encoding_ == Encoding::Utf16Le;
@@ -168,8 +168,10 @@ bool ProfileDocument::Save(WStringView path) const {
     } else {
         bytes += encoding_ == Encoding::Utf8 ? WideToUtf8(text_) : WideToProfileAnsi(text_, original_);
     }
-    return WriteFileBytes(path, bytes);
+    return bytes;
 }
+
+bool ProfileDocument::Save(WStringView path) const { return WriteFileBytes(path, Bytes()); }
 
 ProfileDocument ProfileDocument::Load(const char16_t* file) {
     std::optional<std::string> bytes = ReadFileBytes(WStringView(file ? file : u""));

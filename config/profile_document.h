@@ -53,6 +53,8 @@ public:
     void Replace(size_t begin, size_t end, WStringView text) { text_.replace(begin, end - begin, text); }
     void InsertLine(LinePlace after, WStringView text);
     void AppendSection(WStringView name, WStringView keyLine);
+    // The text encoded back as the file held it.
+    std::string Bytes() const;
     bool Save(WStringView path) const;
 
 private:

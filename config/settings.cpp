@@ -34,9 +34,10 @@ static void ReadLineHeight(AppSettings& settings) {
 }
 
 void ReadFontSettings(AppSettings& settings) {
-    ProfileGetString(u"Common", u"font_family", u"", settings.fontFamily, 256, settings.iniPath);
-    ProfileGetString(u"Common", u"font_size", u"", settings.fontSize, 16, settings.iniPath);
-    ProfileGetString(u"Common", u"border_size", u"2px", settings.borderSize, 16, settings.iniPath);
+    // The options dialog writes these back: each is read as it wrote it.
+    ProfileGetField(u"Common", u"font_family", u"", settings.fontFamily, 256, settings.iniPath);
+    ProfileGetField(u"Common", u"font_size", u"", settings.fontSize, 16, settings.iniPath);
+    ProfileGetField(u"Common", u"border_size", kDefaultBorderSize, settings.borderSize, 16, settings.iniPath);
     ReadLineHeight(settings);
 }
 
