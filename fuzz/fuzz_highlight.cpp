@@ -11,7 +11,6 @@
 #include "engine/convert.h"
 #include "engine/highlight.h"
 #include "engine/special_chars.h"
-#include "fuzz_temp_file.h"
 
 namespace {
 
@@ -39,8 +38,7 @@ char16_t MarkerUnit(char16_t raw) { return raw & 0x8000 ? raw : kAlphabet[raw % 
 void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     if (input.ConsumeBool()) {
         const std::string definition = input.ConsumeRandomLengthString(2048);
-        CopyToField(record.filePath, WriteFuzzFile(reinterpret_cast<const uint8_t*>(definition.data()), definition.size()));
-        ParseLanguageFile(&record);
+        ParseLanguageText(&record, definition);
         return;
     }
     // Raw fields, terminated or not.
