@@ -15,14 +15,14 @@ WStringView TrimLeadingSpace(WStringView s) {
     return s;
 }
 
-// Copies a value the way the platform does: one pair of enclosing quotes
-// (double or single) is dropped. When the value had to be cut, the platform
-// leaves the opening-quote-less text cut, and when it exactly fills the buffer
-// it drops its last character as if that were the closing quote.
 bool IsQuoted(WStringView value) {
     return value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
 }
 
+// Copies a value the way the platform does: one pair of enclosing quotes
+// (double or single) is dropped. When the value had to be cut, the platform
+// leaves the opening-quote-less text cut, and when it exactly fills the buffer
+// it drops its last character as if that were the closing quote.
 uint32_t CopyValue(char16_t* buffer, uint32_t size, WStringView value) {
     bool quoted = IsQuoted(value);
     if (quoted) value.remove_prefix(1);
@@ -135,7 +135,6 @@ int32_t PortableProfileGetInt(const char16_t* section, const char16_t* key, int3
 
 bool PortableProfileWriteString(const char16_t* section, const char16_t* key, const char16_t* value,
                                 const char16_t* file) {
-    if (!ProfileEntryIsWritable(section, key, value)) return false;
     ProfileDocument profile = ProfileDocument::Load(file);
     switch (ProfileDocumentWriteString(profile, section, key, value)) {
     case ProfileEdit::Refused:
