@@ -2,7 +2,9 @@
 // characters, settings and code; either parsed from definition text or with
 // raw record fields that need not even be terminated. Where the theme and the
 // special characters write no "<br/>" of their own, every conversion must have
-// one "<br/>" fewer in its code cell (and in its number column) than lines.
+// one "<br/>" fewer in its code cell (and in its number column) than lines,
+// and settings of any text never end the div's style or the border row's
+// attributes.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <cstring>
@@ -77,7 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.tabToSpaces = input.ConsumeBool() ? 2 : 4;
     settings.tabStops = input.ConsumeBool();
     settings.specialChars = specials;
-    CopyToField(settings.borderSize, u"2px");
+    for (auto* field : {settings.fontFamily, settings.fontSize, settings.borderSize}) {
+        WString text = ConsumeWide(input, 20);
+        for (char16_t& unit : text) unit = MarkerUnit(unit);
+        CopyToField(field, 16, text);
+    }
     ColorTheme theme{};
     for (ThemeColor& colour : theme.colors) {
         const WString html = checkLines ? u"#123456" : ConsumeWide(input, 32);  // may fill the field unterminated
@@ -96,14 +102,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const EscapeTable escapes(specials, settings.tabToSpaces, settings.tabStops);
         Emitter emitter(sink, theme, settings.tabToSpaces, escapes);
         WriteCodeTable(emitter, u"2px", u"", lineNumbers, record, text.c_str() + 1, 1, lineCount);
-    } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted &&
-               checkLines) {
-        // The code has no 'r', so every "<br/>" is the converter's.
-        const int32_t lines = CodeLineCount(WStringView(code).substr(0, code.find(u'\0')));
-        size_t breaks = 0;
-        for (size_t at = sink.View().find(u"<br/>"); at != WStringView::npos; at = sink.View().find(u"<br/>", at + 1))
-            ++breaks;
-        if (breaks != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0))) __builtin_trap();
+    } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted) {
+        const WStringView html = sink.View();
+        const WStringView div = html.substr(0, html.find(u'>') + 1);
+        const size_t quotes = std::count(div.begin(), div.end(), u'"');
+        if (html.substr(div.size(), 6) != u"<table" || (quotes != 0 && quotes != 2)) __builtin_trap();
+        if (checkLines) {
+            // The top border row's three attributes hold six quotes.
+            const size_t row = html.find(u"<tbody>\r\n") + 9;
+            const WStringView border = html.substr(row, html.find(u"</td></tr>", row) - row);
+            if (std::count(border.begin(), border.end(), u'"') != 6) __builtin_trap();
+            // The code has no 'r', so every "<br/>" is the converter's.
+            const int32_t lines = CodeLineCount(WStringView(code).substr(0, code.find(u'\0')));
+            size_t breaks = 0;
+            for (size_t at = html.find(u"<br/>"); at != WStringView::npos; at = html.find(u"<br/>", at + 1)) ++breaks;
+            if (breaks != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0))) __builtin_trap();
+        }
     }
     FreeSpecialChars(specials);
     MEM_Free(record.keywords);
