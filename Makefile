@@ -9,7 +9,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 
 .PHONY: all setup native asan win32 win64 windows build test test-native test-asan test-win32 test-win64 \
-        test-wine dist run artwork fuzz-build fuzz fuzz-smoke bench bench-gui bench-multiselect corpus agreement clean
+        test-wine dist run artwork fuzz-build fuzz fuzz-long fuzz-smoke bench bench-gui bench-multiselect corpus agreement clean
 
 all: build
 
@@ -81,6 +81,10 @@ fuzz: fuzz-build
 
 fuzz-smoke: fuzz-build
 	@bash tools/run-fuzzers.sh build/fuzz 10
+
+# Each fuzzer for 10 minutes: the figures of executions per target.
+fuzz-long: fuzz-build
+	@bash tools/run-fuzzers.sh build/fuzz 600
 
 bench: setup native
 	@bash bench/run.sh $(NATIVE)

@@ -5,7 +5,6 @@
 #include "base/memory.h"
 #include "base/module_path.h"
 #include "config/profile.h"
-#include "config/profile_document.h"
 
 ThemeList::~ThemeList() { MEM_Free(themes_); }
 
@@ -35,13 +34,6 @@ bool ThemeList::Load(const AppSettings& settings) {
 int32_t ThemeList::ActivePosition(const AppSettings& settings) const {
     const int32_t position = settings.colorThemeIndex - 1;
     return position >= 0 && position < count_ ? position : -1;
-}
-
-WString ProfileValueFor(WStringView value) {
-    const bool unquoted = value.size() >= 2 && (value[0] == u'"' || value[0] == u'\'') && value.back() == value[0];
-    const bool trimmed = !value.empty() && (IsProfileSpace(value.front()) || IsProfileSpace(value.back()));
-    if (!unquoted && !trimmed) return WString(value);
-    return u"\"" + WString(value) + u"\"";
 }
 
 namespace {

@@ -45,8 +45,3 @@ struct OptionsChoice {
 // False when a key could not be written; the settings hold every value even
 // then.
 bool WriteBackOptions(AppSettings& settings, const OptionsChoice& choice, const ThemeList& themes);
-
-// The text to write for a value so that the profile reader gives the value
-// back: a value the reader would unquote or trim goes inside one more pair
-// of double quotes.
-WString ProfileValueFor(WStringView value);

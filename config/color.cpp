@@ -1,5 +1,6 @@
 #include "config/color.h"
 
+#include "config/html_setting.h"
 #include "config/profile.h"
 
 namespace {
@@ -98,6 +99,7 @@ void LoadColorTheme(ColorTheme* theme) {
         ColorRole role = static_cast<ColorRole>(i);
         ThemeColor& entry = theme->colors[i];
         ProfileGetString(ColorRoleName(role), u"Html", u"", entry.html, 32, theme->file);
+        if (!IsUsableHtmlSetting(entry.html, HtmlSetting::Length)) entry.html[0] = 0;
         bool inheritsKeyword = role >= ColorRole::Keyword1 && role <= ColorRole::Keyword3;
         bool inheritsString = role >= ColorRole::String1 && role <= ColorRole::String3;
         if (entry.html[0] == 0 && (inheritsKeyword || inheritsString)) {

@@ -77,8 +77,11 @@ ProfileDocument::ProfileDocument(std::string bytes) : original_(std::move(bytes)
     } else {
         text_ = encoding_ == Encoding::Utf8 ? DecodeUtf8(body) : AnsiToWide(body);
     }
+    Parse();
+}
 
-    sections_.push_back(ProfileSection{});
+void ProfileDocument::Parse() {
+    sections_.assign(1, ProfileSection{});
     size_t pos = 0;
     while (pos < text_.size()) {
         size_t begin = pos;
@@ -144,6 +147,12 @@ void ProfileDocument::InsertLine(LinePlace after, WStringView text) {
     line += text;
     line += lineBreak;
     text_.insert(after.end, line);
+    Parse();
+}
+
+void ProfileDocument::Replace(size_t begin, size_t end, WStringView text) {
+    text_.replace(begin, end - begin, text);
+    Parse();
 }
 
 void ProfileDocument::AppendSection(WStringView name, WStringView keyLine) {
@@ -155,7 +164,7 @@ void ProfileDocument::AppendSection(WStringView name, WStringView keyLine) {
     InsertLine(LinePlace{text_.size(), true}, keyLine);
 }
 
-bool ProfileDocument::Save(WStringView path) const {
+std::string ProfileDocument::Bytes() const {
     std::string bytes = original_.substr(0, bomLength_);
     if (IsUtf16()) {
         bool little = encoding_ == Encoding::Utf16Le;
@@ -168,8 +177,10 @@ bool ProfileDocument::Save(WStringView path) const {
     } else {
         bytes += encoding_ == Encoding::Utf8 ? WideToUtf8(text_) : WideToProfileAnsi(text_, original_);
     }
-    return WriteFileBytes(path, bytes);
+    return bytes;
 }
+
+bool ProfileDocument::Save(WStringView path) const { return WriteFileBytes(path, Bytes()); }
 
 ProfileDocument ProfileDocument::Load(const char16_t* file) {
     std::optional<std::string> bytes = ReadFileBytes(WStringView(file ? file : u""));

@@ -49,10 +49,13 @@ public:
     const ProfileSection* FindSection(WStringView name) const;
     static const ProfileKey* FindKey(const ProfileSection& section, WStringView name);
 
-    // Both take text already free of line breaks.
-    void Replace(size_t begin, size_t end, WStringView text) { text_.replace(begin, end - begin, text); }
+    // Each takes text already free of line breaks; the sections and keys
+    // found afterwards are those of the edited text.
+    void Replace(size_t begin, size_t end, WStringView text);
     void InsertLine(LinePlace after, WStringView text);
     void AppendSection(WStringView name, WStringView keyLine);
+    // The text encoded back as the file held it.
+    std::string Bytes() const;
     bool Save(WStringView path) const;
 
 private:
@@ -60,6 +63,7 @@ private:
 
     bool IsUtf16() const { return encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be; }
     WString LineBreak() const;
+    void Parse();
     void ParseLine(size_t begin, size_t end, LinePlace place);
 
     std::string original_;

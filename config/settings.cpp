@@ -1,8 +1,7 @@
 #include "config/settings.h"
 
-#include <algorithm>
-
 #include "base/module_path.h"
+#include "config/html_setting.h"
 #include "config/profile.h"
 
 void ReadTabToSpaces(AppSettings& settings) {
@@ -13,23 +12,14 @@ void ReadTabStops(AppSettings& settings) {
     settings.tabStops = ProfileGetInt(u"Common", u"TabStops", 0, settings.iniPath) != 0;
 }
 
-// The value is written inside a double-quoted style attribute, after the
-// cell's other properties: a quote, ';', '<' or '&' would let a settings file
-// close the attribute, add properties or markup. Only what numbers, lengths,
-// percentages, keywords and calc() are written with is taken.
-static bool IsLineHeightCharacter(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
-           WStringView(u".%+-*/() ").find(c) != WStringView::npos;
-}
-
-// A value with any other character, or too long to keep whole, is dropped
-// rather than mended: what is left of it may be another value.
+// A value too long to keep whole is dropped like one with a character it
+// may not hold: what is left of it may be another value.
 static void ReadLineHeight(AppSettings& settings) {
     char16_t value[kLineHeightLength + 2];
     const uint32_t length =
         ProfileGetString(u"Common", u"line_height", u"", value, kLineHeightLength + 2, settings.iniPath);
     const WStringView text(value, length);
-    const bool usable = length <= kLineHeightLength && std::all_of(text.begin(), text.end(), IsLineHeightCharacter);
+    const bool usable = length <= kLineHeightLength && IsUsableHtmlSetting(text, HtmlSetting::LineHeight);
     CopyToField(settings.lineHeight, usable ? text : WStringView());
 }
 
@@ -48,9 +38,10 @@ static void ReadMarkup(AppSettings& settings) {
 }
 
 void ReadFontSettings(AppSettings& settings) {
-    ProfileGetString(u"Common", u"font_family", u"", settings.fontFamily, 256, settings.iniPath);
-    ProfileGetString(u"Common", u"font_size", u"", settings.fontSize, 16, settings.iniPath);
-    ProfileGetString(u"Common", u"border_size", u"2px", settings.borderSize, 16, settings.iniPath);
+    // The options dialog writes these back: each is read as it wrote it.
+    ProfileGetField(u"Common", u"font_family", u"", settings.fontFamily, 256, settings.iniPath);
+    ProfileGetField(u"Common", u"font_size", u"", settings.fontSize, 16, settings.iniPath);
+    ProfileGetField(u"Common", u"border_size", kDefaultBorderSize, settings.borderSize, 16, settings.iniPath);
     ReadLineHeight(settings);
     settings.noWrap = ProfileGetInt(u"Common", u"no_wrap", 0, settings.iniPath) != 0;
     ReadMarkup(settings);

@@ -7,6 +7,9 @@
 
 struct SpecialChars;
 
+// [Common] border_size when absent.
+constexpr char16_t kDefaultBorderSize[] = u"2px";
+
 // Longest [Common] line_height taken; a longer one is dropped, never cut.
 constexpr size_t kLineHeightLength = 32;
 

@@ -5,6 +5,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#include "config/html_setting.h"
 #include "engine/code_table.h"
 
 using namespace std::string_view_literals;
@@ -105,15 +106,16 @@ int32_t ParseStartLine(WStringView text) {
     return value > 0 ? value : 1;
 }
 
-// A setting as it may stand inside a double-quoted attribute (a style, or
-// the face of a font tag): the usual CSS form "Code Font", monospace would
-// end the attribute at its first double quote, so double quotes become
-// single ones (same length).
-template <size_t N>
-static WStringView InsideStyle(const char16_t (&setting)[N], char16_t (&quoted)[N]) {
-    const WStringView text = FieldView(setting);
+// The font family as it may stand inside a double-quoted attribute (the
+// div's style, or the face of the cells' font tags): the usual CSS form "Code Font", monospace would end the attribute at its
+// first double quote, so double quotes become single ones (same length)
+// before the family is filtered like every setting written into the HTML.
+constexpr size_t kFontFamilySize = sizeof AppSettings::fontFamily / sizeof(char16_t);
+
+static WStringView FontFamilyInStyle(const AppSettings& settings, char16_t (&quoted)[kFontFamilySize]) {
+    const WStringView text = FieldView(settings.fontFamily);
     std::replace_copy(text.begin(), text.end(), quoted, u'"', u'\'');
-    return WStringView(quoted, text.size());
+    return UsableHtmlSetting(WStringView(quoted, text.size()), HtmlSetting::FontFamily, u"");
 }
 
 // With font tags the div is bare: the family goes to the cells' font tags,
@@ -122,10 +124,9 @@ static void WriteOpeningDiv(Emitter& emitter, const AppSettings& settings) {
     Chunk tag;
     tag << u"<div";
     if (settings.markup == HtmlMarkup::InlineStyles) {
-        char16_t familyText[sizeof settings.fontFamily / sizeof(char16_t)];
-        char16_t sizeText[sizeof settings.fontSize / sizeof(char16_t)];
-        const WStringView family = InsideStyle(settings.fontFamily, familyText);
-        const WStringView size = InsideStyle(settings.fontSize, sizeText);
+        char16_t familyText[kFontFamilySize];
+        const WStringView family = FontFamilyInStyle(settings, familyText);
+        const WStringView size = UsableHtmlSetting(FieldView(settings.fontSize), HtmlSetting::Length, u"");
         if (!family.empty() || !size.empty() || settings.noWrap) {
             tag << u" style=\"";
             if (!family.empty()) tag << u"font-family:" << family << u";";
@@ -147,9 +148,10 @@ static ConvertResult ConvertText(const AppSettings& settings, const ColorTheme& 
     const EscapeTable escapes(settings.specialChars, settings.tabToSpaces, settings.tabStops);
     Emitter emitter(sink, theme, settings.tabToSpaces, escapes, allocator, settings.markup);
     WriteOpeningDiv(emitter, settings);
-    char16_t faceText[sizeof settings.fontFamily / sizeof(char16_t)];
-    const TableLook look{FieldView(settings.borderSize), FieldView(settings.lineHeight),
-                         settings.markup == HtmlMarkup::FontTags ? InsideStyle(settings.fontFamily, faceText)
+    char16_t faceText[kFontFamilySize];
+    const TableLook look{UsableHtmlSetting(FieldView(settings.borderSize), HtmlSetting::Length, kDefaultBorderSize),
+                         FieldView(settings.lineHeight),
+                         settings.markup == HtmlMarkup::FontTags ? FontFamilyInStyle(settings, faceText)
                                                                  : WStringView(),
                          settings.noWrap};
     if (!WriteCodeTable(emitter, look, showLineNumbers, language, text, ParseStartLine(startLineText), lineCount))

@@ -22,7 +22,7 @@ constexpr char kSettingsHeader[] = "[LanguageInfo]";
 constexpr size_t kDelimiterValueMax = 91;  // the field ends with " \t\r\n"
 
 // Text mode: CR LF arrives as LF, a lone CR stays, Ctrl-Z ends the file.
-std::string TextModeBytes(const std::string& raw) {
+std::string TextModeBytes(std::string_view raw) {
     std::string text;
     text.reserve(raw.size());
     for (size_t i = 0; i < raw.size(); ++i) {
@@ -206,10 +206,13 @@ int KeywordBucket(char16_t c) {
 
 int ParseLanguageFile(LanguageInfo* record) {
     if (!record) return 0;
-    std::optional<std::string> raw = ReadFileBytes(record->filePath);
-    if (!raw) return 0;
-    const std::string text = TextModeBytes(*raw);
-    raw.reset();
+    const std::optional<std::string> raw = ReadFileBytes(record->filePath);
+    return raw ? ParseLanguageText(record, *raw) : 0;
+}
+
+int ParseLanguageText(LanguageInfo* record, std::string_view bytes) {
+    if (!record) return 0;
+    const std::string text = TextModeBytes(bytes);
     const AnsiFileEncoding encoding = DetectAnsiFileEncoding(text);
 
     const KeywordCensus census(text);

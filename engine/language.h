@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include "base/limits.h"
 #include "base/wide.h"
 
@@ -39,6 +40,8 @@ int KeywordBucket(char16_t c);
 
 // 1 on success, 0 when the file cannot be opened or the store not allocated.
 int ParseLanguageFile(LanguageInfo* record);
+// The same over a definition file's bytes held in memory.
+int ParseLanguageText(LanguageInfo* record, std::string_view bytes);
 
 struct KeywordMatch {
     bool found;

@@ -3,8 +3,9 @@
 // raw record fields that need not even be terminated. Where the theme and the
 // special characters write no "<br/>" of their own, every conversion must have
 // one "<br/>" fewer in its code cell (and in its number column) than lines,
-// and, every colour being set, close each coloured run it opens, in either
-// markup.
+// every colour being set, close each coloured run it opens, in either
+// markup, and settings of any text never end the div's style or the border
+// row's attributes.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <cstring>
@@ -13,7 +14,6 @@
 #include "engine/convert.h"
 #include "engine/highlight.h"
 #include "engine/special_chars.h"
-#include "fuzz_temp_file.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ char16_t MarkerUnit(char16_t raw) { return raw & 0x8000 ? raw : kAlphabet[raw % 
 void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     if (input.ConsumeBool()) {
         const std::string definition = input.ConsumeRandomLengthString(2048);
-        CopyToField(record.filePath, WriteFuzzFile(reinterpret_cast<const uint8_t*>(definition.data()), definition.size()));
-        ParseLanguageFile(&record);
+        ParseLanguageText(&record, definition);
         return;
     }
     // Raw fields, terminated or not.
@@ -83,7 +82,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.specialChars = specials;
     settings.markup = input.ConsumeBool() ? HtmlMarkup::FontTags : HtmlMarkup::InlineStyles;
     settings.noWrap = input.ConsumeBool();
-    CopyToField(settings.borderSize, u"2px");
+    for (auto* field : {settings.fontFamily, settings.fontSize, settings.borderSize}) {
+        WString text = ConsumeWide(input, 20);
+        for (char16_t& unit : text) unit = MarkerUnit(unit);
+        CopyToField(field, 16, text);
+    }
     ColorTheme theme{};
     for (ThemeColor& colour : theme.colors) {
         const WString html = checkLines ? u"#123456" : ConsumeWide(input, 32);  // may fill the field unterminated
@@ -102,20 +105,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const EscapeTable escapes(specials, settings.tabToSpaces, settings.tabStops);
         Emitter emitter(sink, theme, settings.tabToSpaces, escapes, DefaultEngineAllocator(), settings.markup);
         WriteCodeTable(emitter, TableLook{u"2px", u"", u"mono", settings.noWrap}, lineNumbers, record, text.c_str() + 1, 1, lineCount);
-    } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted &&
-               checkLines) {
-        // The code has no 'r', 'f' or 's', so every "<br/>", "<font" and
-        // "<span" is the converter's.
-        const int32_t lines = CodeLineCount(WStringView(code).substr(0, code.find(u'\0')));
-        const auto count = [&sink](WStringView markup) {
-            size_t found = 0;
-            for (size_t at = sink.View().find(markup); at != WStringView::npos; at = sink.View().find(markup, at + 1))
-                ++found;
-            return found;
-        };
-        if (count(u"<br/>") != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0)))
-            __builtin_trap();
-        if (count(u"<font") != count(u"</font>") || count(u"<span") != count(u"</span>")) __builtin_trap();
+    } else if (ConvertCode(settings, theme, &record, code, lineNumbers, u"7", sink) == ConvertResult::Converted) {
+        const WStringView html = sink.View();
+        const WStringView div = html.substr(0, html.find(u'>') + 1);
+        const size_t quotes = std::count(div.begin(), div.end(), u'"');
+        if (html.substr(div.size(), 6) != u"<table" || (quotes != 0 && quotes != 2)) __builtin_trap();
+        if (checkLines) {
+            // The top border row's three attributes hold six quotes.
+            const size_t row = html.find(u"<tbody>\r\n") + 9;
+            const WStringView border = html.substr(row, html.find(u"</td></tr>", row) - row);
+            if (std::count(border.begin(), border.end(), u'"') != 6) __builtin_trap();
+            // The code has no 'r', 'f' or 's', so every "<br/>", "<font" and
+            // "<span" is the converter's.
+            const int32_t lines = CodeLineCount(WStringView(code).substr(0, code.find(u'\0')));
+            const auto count = [html](WStringView markup) {
+                size_t found = 0;
+                for (size_t at = html.find(markup); at != WStringView::npos; at = html.find(markup, at + 1)) ++found;
+                return found;
+            };
+            if (count(u"<br/>") != (lineNumbers ? 2u : 1u) * static_cast<size_t>(std::max(lines - 1, 0)))
+                __builtin_trap();
+            if (count(u"<font") != count(u"</font>") || count(u"<span") != count(u"</span>")) __builtin_trap();
+        }
     }
     FreeSpecialChars(specials);
     MEM_Free(record.keywords);

@@ -200,4 +200,32 @@ TEST_F(OptionsSettingsTest, WrittenTextsReadBackAsTyped) {
     EXPECT_EQ(ProfileValueFor(u"'Courier New'"), u"\"'Courier New'\"");
 }
 
+// A value the write-back quotes reads back whole after a restart, also when
+// it fills its field: the reader once lost its last character there.
+TEST_F(OptionsSettingsTest, QuotedValuesAtTheFieldsLengthReadBackWhole) {
+    ThemeList themes;
+    ASSERT_TRUE(themes.Load(settings_));
+    auto valuesOf = [](size_t length) {
+        const WString inner(length - 2, u'x');
+        return std::vector<WString>{u"'" + inner + u"'", u"\"" + inner + u"\"", u" " + inner + u"x",
+                                    u"x" + inner + u"\t", u"\"" + inner + u"x", WString(length, u'y')};
+    };
+    for (size_t length : {14u, 15u, 254u, 255u}) {
+        for (const WString& value : valuesOf(length)) {
+            OptionsChoice choice = Unchanged();
+            choice.fontFamily = value;
+            if (length < 16) choice.fontSize = choice.borderSize = value;
+            WriteBackOptions(settings_, choice, themes);
+            AppSettings restarted{};
+            CopyToField(restarted.iniPath, settings_.iniPath);
+            ReadFontSettings(restarted);
+            EXPECT_EQ(WString(restarted.fontFamily), value) << length;
+            if (length < 16) {
+                EXPECT_EQ(WString(restarted.fontSize), value) << length;
+                EXPECT_EQ(WString(restarted.borderSize), value) << length;
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -96,6 +96,32 @@ TEST_F(ThemeFile, MissingFileOrBorderGivesTheGreyBorder) {
     EXPECT_EQ(WString(missing[ColorRole::Border].html), u"#A0A0A0");
 }
 
+// An Html text that could end its attribute or add markup counts as absent:
+// it is inherited where an empty one is, and the border gets its grey.
+TEST_F(ThemeFile, HtmlThatCouldBreakItsAttributeCountsAsAbsent) {
+    ColorTheme theme = Load(
+        "[Text]\nHtml=#000000\" onmouseover=\"x\nReal=#FFFFFF\n"
+        "[Comment]\nHtml=rgb(0, 128, 0)\nReal=#008000\n"
+        "[Number]\nHtml=hsl(120, 50%, 25.5%)\nReal=#008000\n"
+        "[Keyword0]\nHtml=#0000FF\nReal=#0000FF\n"
+        "[Keyword1]\nHtml=red;font-size:40px\nReal=#FF0000\n"
+        "[String0]\nHtml=#A31515\nReal=#A31515\n"
+        "[String2]\nHtml=#A31515'\nReal=#FF0000\n"
+        "[Seperator]\nHtml=\xE7\xBA\xA2\nReal=#FF0000\n"
+        "[Border]\nHtml=#123<b>\nReal=#112233\n");
+    EXPECT_EQ(WString(theme[ColorRole::Text].html), u"");
+    EXPECT_EQ(theme[ColorRole::Text].color, MakeRgb(255, 255, 255));
+    EXPECT_EQ(WString(theme[ColorRole::Comment].html), u"rgb(0, 128, 0)");
+    EXPECT_EQ(WString(theme[ColorRole::Number].html), u"hsl(120, 50%, 25.5%)");
+    EXPECT_EQ(WString(theme[ColorRole::Keyword1].html), u"#0000FF");
+    EXPECT_EQ(theme[ColorRole::Keyword1].color, MakeRgb(0, 0, 255));
+    EXPECT_EQ(WString(theme[ColorRole::String2].html), u"#A31515");
+    EXPECT_EQ(WString(theme[ColorRole::Seperator].html), u"");
+    EXPECT_EQ(WString(theme[ColorRole::Border].html), u"#A0A0A0");
+    for (const char* html : {"a&b", "a\\b", "a>b", "a\x01", "a\tb"})
+        EXPECT_EQ(WString(Load(std::string("[Comment]\nHtml=") + html + "\n")[ColorRole::Comment].html), u"") << html;
+}
+
 TEST(ColorRoleName, NamesTheThemeSections) {
     EXPECT_EQ(WString(ColorRoleName(ColorRole::Text)), u"Text");
     EXPECT_EQ(WString(ColorRoleName(ColorRole::LineNoBkgnd)), u"LineNoBkgnd");

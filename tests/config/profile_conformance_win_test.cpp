@@ -229,4 +229,29 @@ TEST_F(ProfileConformance, WritesAgreeByteForByte) {
     EXPECT_EQ(Bytes(real), Bytes(portable));
 }
 
+// A value written as ProfileValueFor writes it reads back whole through the
+// platform's own functions and ours, also at its field's length, where the
+// platform alone takes the last character for a closing quote.
+TEST_F(ProfileConformance, WrittenValuesReadBackAtTheFieldsLength) {
+    const WString path = Place("limit.ini", "[Common]\r\nfont_size=13px\r\n");
+    for (uint32_t size : {16u, 256u}) {
+        for (size_t length : {size - 2, size - 1}) {
+            const WString inner(length - 2, u'x');
+            for (const WString& value : {u"'" + inner + u"'", u"\"" + inner + u"\"", u" " + inner + u"x",
+                                         u"x" + inner + u" ", u"'" + inner + u"x"}) {
+                ASSERT_TRUE(WritePrivateProfileStringW(L"Common", L"font_size", W(ProfileValueFor(value)), W(path)));
+                std::vector<char16_t> field(size);
+                EXPECT_EQ(ProfileGetField(u"Common", u"font_size", u"", field.data(), size, path.c_str()), length);
+                EXPECT_EQ(WString(field.data()), value) << size << " " << WideToUtf8(value);
+                std::vector<char16_t> real(size + 1), portable(size + 1);
+                uint32_t expected = GetPrivateProfileStringW(L"Common", L"font_size", L"",
+                                                             reinterpret_cast<wchar_t*>(real.data()), size, W(path));
+                EXPECT_EQ(PortableProfileGetString(u"Common", u"font_size", u"", portable.data(), size, path.c_str()),
+                          expected);
+                EXPECT_EQ(WString(real.data()), WString(portable.data()));
+            }
+        }
+    }
+}
+
 }  // namespace

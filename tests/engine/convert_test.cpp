@@ -80,11 +80,37 @@ TEST_F(Convert, FontTagsLeaveTheDivBareAndNoStyleAnywhere) {
     EXPECT_NE(html.find("<font color=\"#008000\">// x\r\n</font>\r\n</font></td>"), std::string::npos) << html;
 }
 
+// A font size takes no quote at all: one in quotes counts as absent.
 TEST_F(Convert, DoubleQuotesInTheFontSettingsBecomeSingleOnes) {
     CopyToField(settings_.fontFamily, u"\"Code Font\", monospace");
     CopyToField(settings_.fontSize, u"\"13px\"");
     Run(u"a");
-    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:'Code Font', monospace;font-size:'13px';\">");
+    EXPECT_EQ(sink_.chunks.front().text, u"<div style=\"font-family:'Code Font', monospace;\">");
+}
+
+// A setting that could end its attribute or add to it counts as absent:
+// the HTML gets its default, as though the file had no such key.
+TEST_F(Convert, SettingsThatCouldBreakTheirAttributeCountAsAbsent) {
+    const WString family = u"宋体, 'Code_Font', monospace";
+    CopyToField(settings_.fontFamily, family);
+    CopyToField(settings_.fontSize, u"calc(1em + 2px)");
+    CopyToField(settings_.borderSize, u"2\"x");
+    Run(u"a");
+    EXPECT_EQ(sink_.chunks.front().text,
+              u"<div style=\"font-family:" + family + u";font-size:calc(1em + 2px);\">");
+    std::string html = Html();
+    EXPECT_NE(html.find("height=\"2px\"></td></tr>"), std::string::npos) << html;
+    EXPECT_EQ(html.find("2\"x"), std::string::npos) << html;
+
+    for (const char16_t* family : {u"Consolas;color:red", u"a<b", u"a>b", u"a&amp", u"a\\22", u"a\tb"}) {
+        CopyToField(settings_.fontFamily, family);
+        CopyToField(settings_.fontSize, family);
+        CopyToField(settings_.borderSize, family);
+        Run(u"a");
+        EXPECT_EQ(sink_.chunks.front().text, u"<div>") << WideToUtf8(family);
+        html = Html();
+        EXPECT_NE(html.find("bgcolor=\"#A0A0A0\" width=\"2px\""), std::string::npos) << html;
+    }
 }
 
 TEST_F(Convert, TrailingEmptyLinesAreNotConverted) {

@@ -7,6 +7,7 @@
 
 #include "base/memory.h"
 #include "base/module_path.h"
+#include "config/html_setting.h"
 #include "config/profile.h"
 #include "engine/language_registry.h"
 #include "tests/engine/engine_test_support.h"
@@ -137,6 +138,11 @@ TEST(ShippedLanguagesTest, ConfigurationListsCompleteThemesAndSpecialChars) {
     ASSERT_TRUE(ModulePath(iniPath, u"Lumatype.ini"));
     EXPECT_EQ(ProfileGetInt(u"Common", u"TabToSpaces", 0, iniPath), 4);
     EXPECT_EQ(ReadIni(u"Common", u"font_size", iniPath), u"13px");
+    // Every shipped setting reaches the HTML unchanged.
+    EXPECT_TRUE(IsUsableHtmlSetting(ReadIni(u"Common", u"font_family", iniPath), HtmlSetting::FontFamily));
+    for (const char16_t* key : {u"font_size", u"border_size"})
+        EXPECT_TRUE(IsUsableHtmlSetting(ReadIni(u"Common", key, iniPath), HtmlSetting::Length)) << WideToUtf8(key);
+    EXPECT_TRUE(IsUsableHtmlSetting(ReadIni(u"Common", u"line_height", iniPath), HtmlSetting::LineHeight));
 
     const char16_t* roles[] = {u"Text", u"Bkgnd", u"Comment", u"Number", u"LineNo", u"LineNoBkgnd",
                                u"Keyword0", u"Keyword1", u"Keyword2", u"Keyword3", u"String0", u"String1",
@@ -154,6 +160,8 @@ TEST(ShippedLanguagesTest, ConfigurationListsCompleteThemesAndSpecialChars) {
             WString html = ReadIni(roles[role], u"Html", themePath);
             bool inherits = html.empty() && ((role >= 7 && role <= 9) || (role >= 11 && role <= 13));
             EXPECT_TRUE(inherits || (html.size() >= 4 && html[0] == u'#')) << WideToUtf8(roles[role]);
+            // The filter of settings written into the HTML lets every shipped colour through.
+            EXPECT_TRUE(IsUsableHtmlSetting(html, HtmlSetting::Length)) << WideToUtf8(html);
             EXPECT_TRUE(inherits || !ReadIni(roles[role], u"Real", themePath).empty()) << WideToUtf8(roles[role]);
         }
     }
