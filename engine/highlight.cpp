@@ -5,7 +5,7 @@
 
 using namespace std::string_view_literals;
 
-static bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
 // Where every comment, string literal and word ends at the latest.
 static bool EndsLine(char16_t c) { return c <= u'\r' && (c == 0 || IsLineBreak(c)); }
@@ -14,6 +14,27 @@ static bool HoldsLineBreak(WStringView marker) { return std::any_of(marker.begin
 
 static int LineCommentCount(const LanguageInfo& language) {
     return std::clamp(language.lineCommentCount, 0, kLineCommentSlots);
+}
+
+static bool HasRules(const LanguageRules& rules) {
+    return rules.ruleCount > 0 || rules.nestedComments || rules.directiveChar || rules.regexLiterals || rules.keys ||
+           rules.markup;
+}
+
+// What may open the optional constructs: an opener's first character (any
+// tag character where the tag comes first), a long string's prefix letters.
+static void MarkRuleOpeners(const LanguageRules& rules, uint8_t* flags, uint8_t opener) {
+    for (int i = 0; i < std::clamp(rules.ruleCount, 0, kMaxRegionRules); ++i) {
+        const RegionRule& rule = rules.rules[i];
+        const WStringView first = FieldView(rule.opener);
+        if (!first.empty() && first[0] != u'~') flags[first[0]] |= opener;
+        if (first.empty() || first[0] == u'~' || rule.kind == RegionKind::LongString ||
+            rule.kind == RegionKind::LongComment)
+            for (char16_t c : FieldView(rule.letters)) flags[c] |= opener;
+    }
+    if (rules.directiveChar) flags[rules.directiveChar] |= opener;
+    if (rules.regexLiterals) flags[u'/'] |= opener;
+    if (rules.markup) flags[u'<'] |= opener, flags[u'>'] |= opener;
 }
 
 CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
@@ -37,11 +58,12 @@ CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escape
     if (!blockCloser.empty()) flags_[blockCloser[0]] |= kBlockStop;
     const WStringView strings = FieldView(language.stringChars);
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) flags_[strings[i + 1]] |= kOpener;
+    MarkRuleOpeners(language.rules, flags_, kOpener);
     if (everyCharacterOpens)
         for (uint8_t& flags : flags_) flags |= kOpener;
 }
 
-Markers::Markers(const LanguageInfo& language) {
+Markers::Markers(const LanguageInfo& language) : rules(language.rules), hasRules(HasRules(language.rules)) {
     for (int i = 0; i < LineCommentCount(language); ++i) {
         const WStringView opener = FieldView(language.lineComments[i]);
         if (!HoldsLineBreak(opener)) lineOpeners[lineOpenerCount++] = opener;
@@ -54,22 +76,22 @@ Markers::Markers(const LanguageInfo& language) {
 }
 
 // Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
-static bool StartsWith(const char16_t* text, WStringView prefix) {
+bool StartsWith(const char16_t* text, WStringView prefix) {
     for (size_t i = 0; i < prefix.size(); ++i)
         if (text[i] != prefix[i]) return false;
     return true;
 }
 
 // Past a line break: CR LF, or a lone CR or LF, so the scan never skips the NUL.
-static const char16_t* AfterLineBreak(const char16_t* lineBreak) {
+const char16_t* AfterLineBreak(const char16_t* lineBreak) {
     return lineBreak[0] == u'\r' && lineBreak[1] == u'\n' ? lineBreak + 2 : lineBreak + 1;
 }
 
-static WStringView LineBreakMarkup(const Scanner& scanner) {
+WStringView LineBreakMarkup(const Scanner& scanner) {
     return scanner.lineIndex < scanner.lineCount ? u"<br/>\r\n"sv : u"\r\n"sv;
 }
 
-static WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab) {
+WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab) {
     return scanner.tabStops ? scanner.tabStops->Markup(tab) : TabMarkup(scanner.emitter.tabToSpaces);
 }
 
@@ -105,7 +127,7 @@ static bool WriteEscaped(Scanner& scanner, const char16_t* begin, const char16_t
 }
 
 // A comment or string literal whose escaped text cannot be had is left out.
-static void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold) {
+void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold) {
     if (begin != end) WriteEscaped(scanner, begin, end, color, bold);
 }
 
@@ -179,29 +201,59 @@ static const char16_t* StringEnd(const char16_t* open, char16_t escape, char16_t
 const char16_t* EmitString(Scanner& scanner, const char16_t* position, int stringClass, char16_t closer) {
     Emitter& emitter = scanner.emitter;
     if (stringClass < 0 || stringClass > 3) stringClass = 0;
-    const ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
-    SwitchSpan(emitter, role);
+    ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
     const char16_t* end = StringEnd(position, scanner.language.escapeChar, closer);
+    const LanguageRules& rules = scanner.markers.rules;
+    if (rules.keys && KeyFollows(end, rules.keys == 2)) role = KeywordRole(rules.keyClass);
+    SwitchSpan(emitter, role);
     WritePiece(scanner, position, end, emitter.Color(role).color, true);
     return end;
+}
+
+// A block comment that nests goes through the region writer, which counts.
+static const char16_t* EmitNestedBlockComment(Scanner& scanner, const char16_t* position) {
+    const Markers& markers = scanner.markers;
+    OpenRegion& region = scanner.region;
+    region.role = ColorRole::Comment;
+    region.escapes = region.anchored = region.indented = region.takesRestOfLine = region.endsTag = false;
+    region.depth = 1;
+    region.nestOpener = markers.blockOpener;
+    region.closerLength = static_cast<uint8_t>(markers.blockCloser.size());
+    std::copy(markers.blockCloser.begin(), markers.blockCloser.end(), region.closer);
+    return EmitRegion(scanner, position, position + markers.blockOpener.size());
 }
 
 bool ScanCommentOrString(Scanner& scanner) {
     const char16_t* position = scanner.position;
     const Markers& markers = scanner.markers;
+    const bool hasRules = markers.hasRules;
+    if (hasRules && ((scanner.atLineStart && ScanLineStartRegion(scanner)) ||
+                     ScanRegionOpener(scanner, RegionGroup::Comments)))
+        return true;
     for (int i = 0; i < markers.lineOpenerCount; ++i) {
         if (StartsWith(position, markers.lineOpeners[i])) {
             scanner.position = EmitLineComment(scanner, position);
             scanner.atLineStart = true;
+            if (scanner.region.heredocPending && *scanner.position) EmitPendingHeredoc(scanner);
             return true;
         }
     }
     if (!markers.blockOpener.empty() && StartsWith(position, markers.blockOpener)) {
-        scanner.position = EmitBlockComment(scanner, position);
+        const bool nests = markers.rules.nestedComments && markers.blockCloses && !markers.blockCloser.empty();
+        scanner.position = nests ? EmitNestedBlockComment(scanner, position) : EmitBlockComment(scanner, position);
         scanner.atLineStart = false;
         return true;
     }
     if (IsLineBreak(*position)) return false;  // a literal opened by a line break would hold it
+    if (hasRules) {
+        if (ScanRegionOpener(scanner, RegionGroup::Strings)) return true;
+        const LanguageRules& rules = markers.rules;
+        if (rules.regexLiterals && *position == u'/' && ScanRegexLiteral(scanner)) return true;
+        if (rules.markup) {
+            NoteMarkupCharacter(scanner, *position);
+            if (scanner.region.markup == MarkupPlace::Text) return false;  // text between tags holds no strings
+        }
+    }
     const WStringView strings = markers.stringTriples;
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) {
         if (strings[i + 1] == *position) {
@@ -218,7 +270,7 @@ size_t SplitWord(const char16_t* position, const CharClasses& classes, bool& may
 }
 
 // Classes 0-9 take the roles from Keyword0 on: Keyword0-3, String0-3, Seperator, Border.
-static ColorRole KeywordRole(int keywordClass) {
+ColorRole KeywordRole(int keywordClass) {
     if (keywordClass < 0 || keywordClass > 9) keywordClass = 0;
     return static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass);
 }
@@ -226,13 +278,19 @@ static ColorRole KeywordRole(int keywordClass) {
 static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     Emitter& emitter = scanner.emitter;
     const WStringView word(scanner.position, length);
-    const KeywordMatch match = scanner.keywords.Find(word);
-    if (match.found) {
-        const ColorRole role = KeywordRole(match.keywordClass);
+    ColorRole role = ColorRole::Keyword0;
+    bool plain = false;
+    bool keyword = scanner.markers.hasRules && ContextualWordRole(scanner, word, role, plain);
+    if (!keyword) {
+        const KeywordMatch match = scanner.keywords.Find(word);
+        keyword = match.found;
+        if (keyword) role = KeywordRole(match.keywordClass);
+    }
+    if (keyword && !plain) {
         SwitchSpan(emitter, role);
         scanner.lastColour = emitter.Color(role).color;
         scanner.lastKind = TokenKind::Keyword;
-    } else if (IsDecimalDigit(word[0])) {
+    } else if (!plain && IsDecimalDigit(word[0])) {
         SwitchSpan(emitter, ColorRole::Number);
         scanner.lastColour = emitter.Color(ColorRole::Number).color;
         scanner.lastKind = TokenKind::Number;
@@ -305,7 +363,7 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
     const KeywordIndex keywords(language);
     TabStops tabStops(text, emitter.tabToSpaces);
     Scanner scanner{emitter,  language, classes, markers, keywords,        buffers,    nullptr,
-                    text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor};
+                    text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor, OpenRegion()};
     if (emitter.escapes->TabsStopAtColumns()) scanner.tabStops = &tabStops;
     // A blank after a blank is a word of its own, unless blanks continue words
     // or may open a comment or literal.
@@ -323,6 +381,7 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
             } else if (EndsLine(stop)) {
                 if (!stop) return true;
                 WriteLineBreak(scanner);
+                if (scanner.region.heredocPending) EmitPendingHeredoc(scanner);
             } else if (stop == u'\t') {
                 WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
                 ++scanner.position;

@@ -60,7 +60,37 @@ struct Markers {
     WStringView blockOpener;  // empty: no block comments
     WStringView blockCloser;  // empty: a block comment ends right after its opener
     bool blockCloses = true;  // false: the closer never matches
+    const LanguageRules& rules;
+    bool hasRules;  // any of the optional keys is set
 };
+
+// The one record of what crosses a line besides the main loop's own state:
+// the comment or literal being written (its colour, closer with any tag,
+// nesting depth), a heredoc whose body opens at the next line break, whether
+// the scan is inside a markup tag, and up to where no regular-expression
+// literal can open (a '/' that found no closer on its line).
+enum class MarkupPlace : uint8_t { Text, TagName, Attributes };
+struct OpenRegion {
+    ColorRole role = ColorRole::Comment;
+    bool escapes = false;
+    bool anchored = false;         // the closer counts only at a line's start
+    bool indented = false;         // ... after blanks
+    bool takesRestOfLine = false;  // the closer's line belongs to the region
+    bool endsTag = false;          // the closer must not run on into a word
+    bool heredocPending = false;
+    bool heredocIndented = false;
+    ColorRole heredocRole = ColorRole::String0;
+    uint8_t heredocTagLength = 0;
+    char16_t heredocTag[kMaxRegionTag];
+    MarkupPlace markup = MarkupPlace::Text;
+    int32_t depth = 0;  // of nesting; capped, so a deeper run closes early
+    WStringView nestOpener;
+    uint8_t closerLength = 0;
+    char16_t closer[kMaxRegionTag + kRegionMarkerUnits];
+    const char16_t* noRegexBefore = nullptr;
+    WStringView Closer() const { return WStringView(closer, closerLength); }
+};
+constexpr int32_t kMaxNesting = 255;
 
 // Scanner state of one conversion.
 struct Scanner {
@@ -77,6 +107,7 @@ struct Scanner {
     bool atLineStart;
     TokenKind lastKind;
     ColorRef lastColour;
+    OpenRegion region;
 };
 
 // Writes the code cell's content for the first lineCount lines of text.
@@ -94,6 +125,32 @@ bool ScanCommentOrString(Scanner& scanner);
 const char16_t* EmitLineComment(Scanner& scanner, const char16_t* position);
 const char16_t* EmitBlockComment(Scanner& scanner, const char16_t* position);
 const char16_t* EmitString(Scanner& scanner, const char16_t* position, int stringClass, char16_t closer);
+
+// The optional constructs (engine/regions.cpp). Each writes what it matches
+// and moves the scan position past it; false when nothing matches.
+enum class RegionGroup { Comments, Strings };
+bool ScanLineStartRegion(Scanner& scanner);
+bool ScanRegionOpener(Scanner& scanner, RegionGroup group);
+bool ScanRegexLiteral(Scanner& scanner);
+// A heredoc's body after the line break that ends its opener's line.
+void EmitPendingHeredoc(Scanner& scanner);
+const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16_t* bodyStart);
+// A directive line from its directive character on.
+const char16_t* EmitDirectiveLine(Scanner& scanner, const char16_t* position);
+// The role a word takes from its context (a key, a tag or attribute name,
+// plain text between tags), or false when the keyword lookup decides.
+bool ContextualWordRole(Scanner& scanner, WStringView word, ColorRole& role, bool& plain);
+// What a markup character changes: whether a tag opens or closes.
+void NoteMarkupCharacter(Scanner& scanner, char16_t c);
+// Whether blanks and then a ':' follow `end` on its line.
+bool KeyFollows(const char16_t* end, bool needsBlankAfter);
+ColorRole KeywordRole(int keywordClass);
+bool IsLineBreak(char16_t c);
+bool StartsWith(const char16_t* text, WStringView prefix);
+const char16_t* AfterLineBreak(const char16_t* lineBreak);
+void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold);
+WStringView LineBreakMarkup(const Scanner& scanner);
+WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab);
 
 // Length of the run of non-delimiters at position, at most kMaxWordLength;
 // position[length] is the stop character. mayEscape tells whether escaping
