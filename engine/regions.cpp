@@ -70,6 +70,9 @@ const char16_t* MatchTaggedOpener(const RegionRule& rule, const char16_t* positi
     const WStringView closer = FieldView(rule.closer);
     const WStringView set = FieldView(rule.letters);
     const size_t place = opener.find(u'~');
+    const size_t closerPlace = closer.find(u'~');
+    // Files always hold the tag's place; a record filled otherwise may not.
+    if (place == WStringView::npos || closerPlace == WStringView::npos) return nullptr;
     const char16_t* p = position;
     if (!StartsWith(p, opener.substr(0, place))) return nullptr;
     p += place;
@@ -78,7 +81,6 @@ const char16_t* MatchTaggedOpener(const RegionRule& rule, const char16_t* positi
     const size_t tagLength = static_cast<size_t>(p - tag);
     const WStringView after = opener.substr(place + 1);
     if (tagLength > kMaxRegionTag || !StartsWith(p, after)) return nullptr;
-    const size_t closerPlace = closer.find(u'~');
     WString made(closer.substr(0, closerPlace));
     made.append(tag, tagLength);
     made += closer.substr(closerPlace + 1);
