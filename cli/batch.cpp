@@ -83,7 +83,7 @@ int RunBatch(const BatchRequest& request, const CliConfig& config, Converter& co
             ++failed;
             continue;
         }
-        const CliLanguage* language = request.language ? request.language : config.ForExtension(file.path.u16string());
+        const CliLanguage* language = request.language ? request.language : config.ForFileName(file.path.u16string());
         if (!language) {
             ++skipped;
             continue;

@@ -246,13 +246,13 @@ bool ScanCommentOrString(Scanner& scanner) {
     }
     if (IsLineBreak(*position)) return false;  // a literal opened by a line break would hold it
     if (hasRules) {
-        if (ScanRegionOpener(scanner, RegionGroup::Strings)) return true;
         const LanguageRules& rules = markers.rules;
-        if (rules.regexLiterals && *position == u'/' && ScanRegexLiteral(scanner)) return true;
         if (rules.markup) {
             NoteMarkupCharacter(scanner, *position);
             if (scanner.region.markup == MarkupPlace::Text) return false;  // text between tags holds no strings
         }
+        if (ScanRegionOpener(scanner, RegionGroup::Strings)) return true;
+        if (rules.regexLiterals && *position == u'/' && ScanRegexLiteral(scanner)) return true;
     }
     const WStringView strings = markers.stringTriples;
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) {

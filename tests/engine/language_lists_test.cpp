@@ -42,4 +42,28 @@ TEST(LanguageLists, TheFirstEnabledLanguageListingTheExtensionClaimsTheFile) {
     FreeLanguageTable(table);
 }
 
+TEST(LanguageLists, AFilesNameOrFirstLineClaimsItWhenItsExtensionDoesNot) {
+    const TempFile make("make", ".lang", "[LanguageInfo]\nFileNames=Makefile;GNUmakefile\n");
+    const TempFile shell("shell", ".lang", "[LanguageInfo]\nExtensions=.sh\nAliases=bash;zsh\n");
+    const TempFile python("python", ".lang", "[LanguageInfo]\nExtensions=.py;.txt\n");
+    const TempFile html("html", ".lang", "[LanguageInfo]\nExtensions=.htm\n");
+    LanguageTable* table = CreateLanguageTable(4);
+    ASSERT_NE(table, nullptr);
+    const TempFile* files[] = {&make, &shell, &python, &html};
+    for (int i = 0; i < 4; ++i) {
+        table->records[i].enabled = 1;
+        CopyToField(table->records[i].filePath, files[i]->Path());
+    }
+    CopyToField(table->records[2].name, u"Python");
+    CopyToField(table->records[3].name, u"HTML");
+
+    EXPECT_EQ(LanguageClaimingFile(table, u"C:\\src\\GNUmakefile", u"#!/bin/zsh"), 0) << "the name before the line";
+    EXPECT_EQ(LanguageClaimingFile(table, u"/src/run", u"#!/usr/bin/env -S zsh -e\r\nls"), 1);
+    EXPECT_EQ(LanguageClaimingFile(table, u"/src/run", u"#!/usr/bin/python3.11"), 2) << "without its version";
+    EXPECT_EQ(LanguageClaimingFile(table, u"page", u"<!DOCTYPE html>\n<p>"), 3) << "by the language's name";
+    EXPECT_EQ(LanguageClaimingFile(table, u"notes.txt", u"#!/bin/zsh"), 2) << "an extension before the line";
+    EXPECT_EQ(LanguageClaimingFile(table, u"run", u"echo\n#!/bin/zsh"), -1) << "only the first line counts";
+    FreeLanguageTable(table);
+}
+
 }  // namespace
