@@ -20,3 +20,21 @@ make_header_input() {
         truncate -s "-$(tail -n 1 "$out" | wc -c)" "$out"
     fi
 }
+
+# make_python_input OUT BYTES: Python's own library modules, in a fixed
+# order, joined and cut like the headers: real code with docstrings in it.
+make_python_input() {
+    local out=$1 bytes=$2
+    (
+        set +o pipefail
+        find /usr/lib/python3* -type f -name '*.py' -print0 | LC_ALL=C sort -z | xargs -0 cat 2>/dev/null |
+            iconv -c -f utf-8 -t utf-8 2>/dev/null | head -c "$bytes" >"$out"
+    )
+    if [ "$(stat -c %s "$out")" -lt "$bytes" ]; then
+        echo "bench: /usr/lib/python3* holds fewer than $bytes bytes of modules" >&2
+        return 1
+    fi
+    if [ -n "$(tail -c 1 "$out" | tr -d '\n')" ]; then
+        truncate -s "-$(tail -n 1 "$out" | wc -c)" "$out"
+    fi
+}

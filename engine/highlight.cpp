@@ -34,7 +34,8 @@ static void MarkRuleOpeners(const LanguageRules& rules, uint8_t* flags, uint8_t 
     }
     if (rules.directiveChar) flags[rules.directiveChar] |= opener;
     if (rules.regexLiterals) flags[u'/'] |= opener;
-    if (rules.markup) flags[u'<'] |= opener, flags[u'>'] |= opener;
+    if (rules.markup)
+        for (char16_t c : WStringView(u"<>/?=")) flags[c] |= opener;
 }
 
 CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
@@ -63,7 +64,10 @@ CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escape
         for (uint8_t& flags : flags_) flags |= kOpener;
 }
 
-Markers::Markers(const LanguageInfo& language) : rules(language.rules), hasRules(HasRules(language.rules)) {
+Markers::Markers(const LanguageInfo& language)
+    : rules(language.rules),
+      hasRules(HasRules(language.rules)),
+      contextualWords(language.rules.markup || language.rules.keys == 2) {
     for (int i = 0; i < LineCommentCount(language); ++i) {
         const WStringView opener = FieldView(language.lineComments[i]);
         if (!HoldsLineBreak(opener)) lineOpeners[lineOpenerCount++] = opener;
@@ -248,7 +252,7 @@ bool ScanCommentOrString(Scanner& scanner) {
     if (hasRules) {
         const LanguageRules& rules = markers.rules;
         if (rules.markup) {
-            NoteMarkupCharacter(scanner, *position);
+            if (ScanMarkupCharacter(scanner)) return true;
             if (scanner.region.markup == MarkupPlace::Text) return false;  // text between tags holds no strings
         }
         if (ScanRegionOpener(scanner, RegionGroup::Strings)) return true;
@@ -280,7 +284,7 @@ static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     const WStringView word(scanner.position, length);
     ColorRole role = ColorRole::Keyword0;
     bool plain = false;
-    bool keyword = scanner.markers.hasRules && ContextualWordRole(scanner, word, role, plain);
+    bool keyword = scanner.markers.contextualWords && ContextualWordRole(scanner, word, role, plain);
     if (!keyword) {
         const KeywordMatch match = scanner.keywords.Find(word);
         keyword = match.found;

@@ -61,7 +61,8 @@ struct Markers {
     WStringView blockCloser;  // empty: a block comment ends right after its opener
     bool blockCloses = true;  // false: the closer never matches
     const LanguageRules& rules;
-    bool hasRules;  // any of the optional keys is set
+    bool hasRules;          // any of the optional keys is set
+    bool contextualWords;   // a word's context may decide its colour (markup, plain keys)
 };
 
 // The one record of what crosses a line besides the main loop's own state:
@@ -140,8 +141,9 @@ const char16_t* EmitDirectiveLine(Scanner& scanner, const char16_t* position);
 // The role a word takes from its context (a key, a tag or attribute name,
 // plain text between tags), or false when the keyword lookup decides.
 bool ContextualWordRole(Scanner& scanner, WStringView word, ColorRole& role, bool& plain);
-// What a markup character changes: whether a tag opens or closes.
-void NoteMarkupCharacter(Scanner& scanner, char16_t c);
+// A markup tag's bracket or an attribute's '=': writes it in the tag's or
+// attribute's colour and notes whether a tag opens or closes.
+bool ScanMarkupCharacter(Scanner& scanner);
 // Whether blanks and then a ':' follow `end` on its line.
 bool KeyFollows(const char16_t* end, bool needsBlankAfter);
 ColorRole KeywordRole(int keywordClass);

@@ -357,13 +357,37 @@ bool KeyFollows(const char16_t* end, bool needsBlankAfter) {
     return !needsBlankAfter || IsBlank(end[1]) || EndsLine(end[1]);
 }
 
-void NoteMarkupCharacter(Scanner& scanner, char16_t c) {
+bool ScanMarkupCharacter(Scanner& scanner) {
+    const char16_t* p = scanner.position;
+    const LanguageRules& rules = scanner.markers.rules;
     MarkupPlace& place = scanner.region.markup;
-    const char16_t next = scanner.position[1];
-    if (c == u'<' && (IsAsciiLetter(next) || next == u'/' || next == u'!' || next == u'?'))
+    ColorRole role = KeywordRole(rules.tagClass);
+    size_t length = 1;
+    // A tag's brackets belong to it: "<", "</", "<!", "<?" before a name, and
+    // ">", "/>" after it; the '=' of an attribute to the attribute.
+    if (p[0] == u'<' && (IsAsciiLetter(p[1]) || p[1] == u'/' || p[1] == u'!' || p[1] == u'?')) {
         place = MarkupPlace::TagName;
-    else if (c == u'>')
+        length = IsAsciiLetter(p[1]) ? 1 : 2;
+    } else if (place == MarkupPlace::Text) {
+        return false;
+    } else if (p[0] == u'>') {
         place = MarkupPlace::Text;
+    } else if ((p[0] == u'/' || p[0] == u'?') && p[1] == u'>') {
+        place = MarkupPlace::Text;
+        length = 2;
+    } else if (p[0] == u'=' && place == MarkupPlace::Attributes) {
+        role = KeywordRole(rules.attributeClass);
+    } else {
+        return false;
+    }
+    Emitter& emitter = scanner.emitter;
+    SwitchSpan(emitter, role);
+    scanner.lastKind = TokenKind::Keyword;
+    scanner.lastColour = emitter.Color(role).color;
+    WritePiece(scanner, p, p + length, scanner.lastColour, true);
+    scanner.position = p + length;
+    scanner.atLineStart = false;
+    return true;
 }
 
 bool ContextualWordRole(Scanner& scanner, WStringView word, ColorRole& role, bool& plain) {
