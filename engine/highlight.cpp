@@ -5,7 +5,6 @@
 
 using namespace std::string_view_literals;
 
-bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
 // Where every comment, string literal and word ends at the latest.
 static bool EndsLine(char16_t c) { return c <= u'\r' && (c == 0 || IsLineBreak(c)); }
@@ -77,18 +76,6 @@ Markers::Markers(const LanguageInfo& language)
     blockCloser = FieldView(language.blockCommentOff);
     blockCloses = !HoldsLineBreak(blockCloser);
     stringTriples = FieldView(language.stringChars);
-}
-
-// Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
-bool StartsWith(const char16_t* text, WStringView prefix) {
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (text[i] != prefix[i]) return false;
-    return true;
-}
-
-// Past a line break: CR LF, or a lone CR or LF, so the scan never skips the NUL.
-const char16_t* AfterLineBreak(const char16_t* lineBreak) {
-    return lineBreak[0] == u'\r' && lineBreak[1] == u'\n' ? lineBreak + 2 : lineBreak + 1;
 }
 
 WStringView LineBreakMarkup(const Scanner& scanner) {
@@ -238,6 +225,7 @@ bool ScanCommentOrString(Scanner& scanner) {
         if (StartsWith(position, markers.lineOpeners[i])) {
             scanner.position = EmitLineComment(scanner, position);
             scanner.atLineStart = true;
+            scanner.region.directive = false;
             if (scanner.region.heredocPending && *scanner.position) EmitPendingHeredoc(scanner);
             return true;
         }
@@ -249,6 +237,8 @@ bool ScanCommentOrString(Scanner& scanner) {
         return true;
     }
     if (IsLineBreak(*position)) return false;  // a literal opened by a line break would hold it
+    // In a directive, quotes and brackets are the directive's own ("file.h", <file.h>).
+    if (scanner.region.directive) return false;
     if (hasRules) {
         const LanguageRules& rules = markers.rules;
         if (rules.markup) {
@@ -279,12 +269,23 @@ ColorRole KeywordRole(int keywordClass) {
     return static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass);
 }
 
+// kRules: the language sets some of the optional keys. The scan of one
+// that sets none is compiled without their tests.
+template <bool kRules>
 static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     Emitter& emitter = scanner.emitter;
     const WStringView word(scanner.position, length);
     ColorRole role = ColorRole::Keyword0;
     bool plain = false;
-    bool keyword = scanner.markers.contextualWords && ContextualWordRole(scanner, word, role, plain);
+    bool keyword = false;
+    if constexpr (kRules) {
+        // A directive line takes one colour, numbers and keywords alike.
+        keyword = scanner.region.directive;
+        if (keyword)
+            role = ColorRole::Keyword3;
+        else if (scanner.markers.contextualWords)
+            keyword = ContextualWordRole(scanner, word, role, plain);
+    }
     if (!keyword) {
         const KeywordMatch match = scanner.keywords.Find(word);
         keyword = match.found;
@@ -315,7 +316,7 @@ static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     return true;
 }
 
-static void WriteBlanks(Scanner& scanner, bool blanksRun) {
+static inline void WriteBlanks(Scanner& scanner, bool blanksRun) {
     if (scanner.atLineStart || IsWideSpace(scanner.position[-1]))
         WriteMarkup(scanner.emitter, u"&nbsp;"sv);
     else
@@ -327,7 +328,7 @@ static void WriteBlanks(Scanner& scanner, bool blanksRun) {
         for (; *scanner.position == u' '; ++scanner.position) WriteMarkup(scanner.emitter, u"&nbsp;"sv);
 }
 
-static void WriteLineBreak(Scanner& scanner) {
+static inline void WriteLineBreak(Scanner& scanner) {
     if (scanner.lineIndex < scanner.lineCount) WriteMarkup(scanner.emitter, u"<br/>"sv);
     WriteMarkup(scanner.emitter, u"\r\n"sv);
     ++scanner.lineIndex;
@@ -336,12 +337,17 @@ static void WriteLineBreak(Scanner& scanner) {
 }
 
 // A delimiter, or the character after a cut word, written on its own.
+template <bool kRules>
 static void WriteSingleCharacter(Scanner& scanner) {
     Emitter& emitter = scanner.emitter;
     const char16_t c = *scanner.position;
     const bool continuesNumber = scanner.lastKind == TokenKind::Number && (IsDecimalDigit(c) || c == u'.');
     if (!continuesNumber) {
-        if (scanner.classes.IsSeperator(c)) {
+        if (kRules && scanner.region.directive) {
+            SwitchSpan(emitter, ColorRole::Keyword3);
+            scanner.lastKind = TokenKind::Keyword;
+            scanner.lastColour = emitter.Color(ColorRole::Keyword3).color;
+        } else if (scanner.classes.IsSeperator(c)) {
             SwitchSpan(emitter, ColorRole::Seperator);
             scanner.lastKind = TokenKind::Seperator;
             scanner.lastColour = emitter.Color(ColorRole::Seperator).color;
@@ -359,6 +365,46 @@ static void WriteSingleCharacter(Scanner& scanner) {
     ++scanner.position;
 }
 
+template <bool kRules>
+static bool ScanText(Scanner& scanner) {
+    Emitter& emitter = scanner.emitter;
+    const CharClasses& classes = scanner.classes;
+    // A blank after a blank is a word of its own, unless blanks continue words
+    // or may open a comment or literal.
+    const bool blanksRun = classes.IsDelimiter(u' ') && !classes.MayOpen(u' ');
+    while (scanner.lineIndex <= scanner.lineCount) {
+        if (!(classes.MayOpen(*scanner.position) && ScanCommentOrString(scanner))) {
+            bool mayEscape;
+            const size_t length = SplitWord(scanner.position, classes, mayEscape);
+            if (length && !WriteWord<kRules>(scanner, length, mayEscape)) return false;
+            // Tests in the order of how often they hold in code: a chain of
+            // branches, each predicted on its own, beats a jump table here.
+            const char16_t stop = *scanner.position;
+            if (stop == u' ') {
+                WriteBlanks(scanner, blanksRun);
+            } else if (EndsLine(stop)) {
+                if (!stop) return true;
+                if constexpr (kRules) {
+                    // A directive runs on over a line break after a backslash.
+                    OpenRegion& region = scanner.region;
+                    if (region.directive) region.directive = scanner.position[-1] == u'\\';
+                    WriteLineBreak(scanner);
+                    if (region.heredocPending) EmitPendingHeredoc(scanner);
+                } else {
+                    WriteLineBreak(scanner);
+                }
+            } else if (stop == u'\t') {
+                WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
+                ++scanner.position;
+            } else if (!(classes.MayOpen(stop) && ScanCommentOrString(scanner))) {
+                WriteSingleCharacter<kRules>(scanner);
+            }
+        }
+        if (!*scanner.position) break;
+    }
+    return true;
+}
+
 bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_t* text, int32_t lineCount,
                    ScanBuffers& buffers) {
     if (!*text) return true;
@@ -369,31 +415,5 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
     Scanner scanner{emitter,  language, classes, markers, keywords,        buffers,    nullptr,
                     text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor, OpenRegion()};
     if (emitter.escapes->TabsStopAtColumns()) scanner.tabStops = &tabStops;
-    // A blank after a blank is a word of its own, unless blanks continue words
-    // or may open a comment or literal.
-    const bool blanksRun = classes.IsDelimiter(u' ') && !classes.MayOpen(u' ');
-    while (scanner.lineIndex <= scanner.lineCount) {
-        if (!(classes.MayOpen(*scanner.position) && ScanCommentOrString(scanner))) {
-            bool mayEscape;
-            const size_t length = SplitWord(scanner.position, classes, mayEscape);
-            if (length && !WriteWord(scanner, length, mayEscape)) return false;
-            // Tests in the order of how often they hold in code: a chain of
-            // branches, each predicted on its own, beats a jump table here.
-            const char16_t stop = *scanner.position;
-            if (stop == u' ') {
-                WriteBlanks(scanner, blanksRun);
-            } else if (EndsLine(stop)) {
-                if (!stop) return true;
-                WriteLineBreak(scanner);
-                if (scanner.region.heredocPending) EmitPendingHeredoc(scanner);
-            } else if (stop == u'\t') {
-                WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
-                ++scanner.position;
-            } else if (!(classes.MayOpen(stop) && ScanCommentOrString(scanner))) {
-                WriteSingleCharacter(scanner);
-            }
-        }
-        if (!*scanner.position) break;
-    }
-    return true;
+    return markers.hasRules ? ScanText<true>(scanner) : ScanText<false>(scanner);
 }

@@ -78,6 +78,7 @@ struct OpenRegion {
     bool indented = false;         // ... after blanks
     bool takesRestOfLine = false;  // the closer's line belongs to the region
     bool endsTag = false;          // the closer must not run on into a word
+    bool directive = false;  // the line is a directive: one colour to its end
     bool heredocPending = false;
     bool heredocIndented = false;
     ColorRole heredocRole = ColorRole::String0;
@@ -92,6 +93,20 @@ struct OpenRegion {
     WStringView Closer() const { return WStringView(closer, closerLength); }
 };
 constexpr int32_t kMaxNesting = 255;
+
+inline bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+// Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
+inline bool StartsWith(const char16_t* text, WStringView prefix) {
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (text[i] != prefix[i]) return false;
+    return true;
+}
+
+// Past a line break: CR LF, or a lone CR or LF, so the scan never skips the NUL.
+inline const char16_t* AfterLineBreak(const char16_t* lineBreak) {
+    return lineBreak[0] == u'\r' && lineBreak[1] == u'\n' ? lineBreak + 2 : lineBreak + 1;
+}
 
 // Scanner state of one conversion.
 struct Scanner {
@@ -136,8 +151,6 @@ bool ScanRegexLiteral(Scanner& scanner);
 // A heredoc's body after the line break that ends its opener's line.
 void EmitPendingHeredoc(Scanner& scanner);
 const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16_t* bodyStart);
-// A directive line from its directive character on.
-const char16_t* EmitDirectiveLine(Scanner& scanner, const char16_t* position);
 // The role a word takes from its context (a key, a tag or attribute name,
 // plain text between tags), or false when the keyword lookup decides.
 bool ContextualWordRole(Scanner& scanner, WStringView word, ColorRole& role, bool& plain);
@@ -147,9 +160,6 @@ bool ScanMarkupCharacter(Scanner& scanner);
 // Whether blanks and then a ':' follow `end` on its line.
 bool KeyFollows(const char16_t* end, bool needsBlankAfter);
 ColorRole KeywordRole(int keywordClass);
-bool IsLineBreak(char16_t c);
-bool StartsWith(const char16_t* text, WStringView prefix);
-const char16_t* AfterLineBreak(const char16_t* lineBreak);
 void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold);
 WStringView LineBreakMarkup(const Scanner& scanner);
 WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab);

@@ -169,12 +169,6 @@ const char16_t* RegexEnd(const char16_t* open, const char16_t*& lineEnd) {
     }
 }
 
-bool CommentOpensAt(const Markers& markers, const char16_t* p) {
-    for (int i = 0; i < markers.lineOpenerCount; ++i)
-        if (!markers.lineOpeners[i].empty() && StartsWith(p, markers.lineOpeners[i])) return true;
-    return !markers.blockOpener.empty() && StartsWith(p, markers.blockOpener);
-}
-
 }  // namespace
 
 const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16_t* bodyStart) {
@@ -231,7 +225,15 @@ bool ScanLineStartRegion(Scanner& scanner) {
     const char16_t* position = scanner.position;
     const LanguageRules& rules = scanner.markers.rules;
     if (rules.directiveChar && *position == rules.directiveChar) {
-        scanner.position = EmitDirectiveLine(scanner, position);
+        // The rest of the line goes through the main loop, which gives its
+        // words and characters the directive's colour until the line ends.
+        scanner.region.directive = true;
+        Emitter& emitter = scanner.emitter;
+        SwitchSpan(emitter, ColorRole::Keyword3);
+        scanner.lastKind = TokenKind::Keyword;
+        scanner.lastColour = emitter.Color(ColorRole::Keyword3).color;
+        WritePiece(scanner, position, position + 1, scanner.lastColour, true);
+        scanner.position = position + 1;
         scanner.atLineStart = false;
         return true;
     }
@@ -299,36 +301,6 @@ void EmitPendingHeredoc(Scanner& scanner) {
     std::copy(region.heredocTag, region.heredocTag + region.heredocTagLength, region.closer);
     scanner.position = EmitRegion(scanner, scanner.position, scanner.position);
     scanner.atLineStart = false;
-}
-
-const char16_t* EmitDirectiveLine(Scanner& scanner, const char16_t* position) {
-    Emitter& emitter = scanner.emitter;
-    const ColorRole role = ColorRole::Keyword3;
-    const ColorRef colour = emitter.Color(role).color;
-    SwitchSpan(emitter, role);
-    const char16_t* segment = position;
-    const char16_t* scan = position + 1;
-    for (;;) {
-        const char16_t c = *scan;
-        if (!c) break;
-        if (c == u'\t') {
-            WritePiece(scanner, segment, scan, colour, true);
-            WriteMarkup(emitter, TabMarkupAt(scanner, scan));
-            segment = ++scan;
-        } else if (IsLineBreak(c)) {
-            if (scan[-1] != u'\\') break;  // no continuation: the main loop writes the line break
-            WritePiece(scanner, segment, scan, colour, true);
-            WriteMarkup(emitter, LineBreakMarkup(scanner));
-            ++scanner.lineIndex;
-            segment = scan = AfterLineBreak(scan);
-        } else if (scanner.classes.MayOpen(c) && CommentOpensAt(scanner.markers, scan)) {
-            break;
-        } else {
-            ++scan;
-        }
-    }
-    WritePiece(scanner, segment, scan, colour, true);
-    return scan;
 }
 
 bool ScanRegexLiteral(Scanner& scanner) {

@@ -97,11 +97,12 @@ TEST(Regions, RegexLiteralsStandWhereAnOperandIsExpected) {
         << "no closer on its line: no literal";
 }
 
-TEST(Regions, DirectiveLinesRunToACommentThroughContinuations) {
+// Blanks after the first are markup ("&nbsp;"), which the runs leave out.
+TEST(Regions, DirectiveLinesRunToTheirEndThroughContinuations) {
     const std::string c = "[LanguageInfo]\nEscapeChar=\\\nLineComment=//\nBlockCommentOn=/*\nBlockCommentOff=*/\n"
                           "StringChars=0\"\"\nDelimiters=,;()<>/*\"#\nDirectiveChar=#\n";
-    EXPECT_EQ(ClassRuns(c, u"  #  include <FILE.h> // c\nx"), "|D:#  include <FILE.h> |C:// c\n|.:x");
-    EXPECT_EQ(ClassRuns(c, u"#define A \\\n  \"b\" /* c */ x"), "|D:#define A \\\n  \"b\" |C:/* c */|.: x");
+    EXPECT_EQ(ClassRuns(c, u"  #  include <FILE.h> // c\nx"), "|D:# include <FILE.h> |C:// c\n|.:x");
+    EXPECT_EQ(ClassRuns(c, u"#define A \\\n  \"b\" /* c */ x"), "|D:#define A \\\n\"b\" |C:/* c */|D: x");
     EXPECT_EQ(ClassRuns(c, u"x # y"), "|.:x # y") << "only a line's first non-blank";
 }
 
