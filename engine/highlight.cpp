@@ -208,6 +208,7 @@ static const char16_t* EmitNestedBlockComment(Scanner& scanner, const char16_t* 
     region.role = ColorRole::Comment;
     region.escapes = region.anchored = region.indented = region.takesRestOfLine = region.endsTag = false;
     region.depth = 1;
+    region.codeOpener = WStringView();
     region.nestOpener = markers.blockOpener;
     region.closerLength = static_cast<uint8_t>(markers.blockCloser.size());
     std::copy(markers.blockCloser.begin(), markers.blockCloser.end(), region.closer);

@@ -87,6 +87,11 @@ struct OpenRegion {
     MarkupPlace markup = MarkupPlace::Text;
     int32_t depth = 0;  // of nesting; capped, so a deeper run closes early
     WStringView nestOpener;
+    // Code inside a string ("${...}" of a template literal): from the opener
+    // to its bracket's partner, brackets counted, the closer does not count.
+    WStringView codeOpener;
+    char16_t codeOpen = 0, codeClose = 0;
+    int32_t codeDepth = 0;
     uint8_t closerLength = 0;
     char16_t closer[kMaxRegionTag + kRegionMarkerUnits];
     const char16_t* noRegexBefore = nullptr;
@@ -154,8 +159,8 @@ const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16
 // The role a word takes from its context (a key, a tag or attribute name,
 // plain text between tags), or false when the keyword lookup decides.
 bool ContextualWordRole(Scanner& scanner, WStringView word, ColorRole& role, bool& plain);
-// A markup tag's bracket or an attribute's '=': writes it in the tag's or
-// attribute's colour and notes whether a tag opens or closes.
+// A markup tag's bracket or an attribute's '=': notes whether a tag opens
+// or closes and, where brackets take the tag's colour, writes it.
 bool ScanMarkupCharacter(Scanner& scanner);
 // Whether blanks and then a ':' follow `end` on its line.
 bool KeyFollows(const char16_t* end, bool needsBlankAfter);

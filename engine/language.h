@@ -35,6 +35,7 @@ struct RegionRule {
     char16_t opener[kRegionMarkerUnits];  // tagged: '~' stands for the tag
     char16_t closer[kRegionMarkerUnits];
     char16_t letters[kRegionMarkerUnits];  // prefix letters of a long string; a tagged rule's tag characters
+    char16_t embedded[kRegionMarkerUnits];  // opens code inside a long string ("${"), to the partner of its last bracket
 };
 
 struct LanguageRules {
@@ -48,6 +49,7 @@ struct LanguageRules {
     int32_t keys;                     // 1: a string followed by ':' is a key; 2: a plain word too
     int32_t keyClass;
     int32_t markup;                   // 1: strings only inside tags, words between tags plain
+    int32_t tagBrackets;              // 1: a tag's brackets and an attribute's '=' take their classes
     int32_t tagClass;
     int32_t attributeClass;
 };

@@ -30,6 +30,8 @@ bool FitsMarker(WStringView word) { return !word.empty() && word.size() < kRegio
 // A tagged marker holds exactly one '~', the tag's place.
 bool HoldsOneTagPlace(WStringView marker) { return std::count(marker.begin(), marker.end(), u'~') == 1; }
 
+bool IsOpeningBracket(char16_t c) { return c == u'{' || c == u'(' || c == u'['; }
+
 uint8_t ReadOptions(const std::vector<WStringView>& words, size_t from, RegionRule& rule) {
     uint8_t options = 0;
     for (size_t i = from; i < words.size(); ++i) {
@@ -41,6 +43,9 @@ uint8_t ReadOptions(const std::vector<WStringView>& words, size_t from, RegionRu
         else if (word == u"indented") options |= kRegionIndentedCloser;
         else if (word.substr(0, 7) == u"prefix=" && word.size() - 7 < kRegionMarkerUnits)
             CopyToField(rule.letters, word.substr(7));
+        else if (word.substr(0, 5) == u"code=" && word.size() > 5 && word.size() - 5 < kRegionMarkerUnits &&
+                 IsOpeningBracket(word.back()))
+            CopyToField(rule.embedded, word.substr(5));
     }
     return options;
 }
@@ -103,13 +108,14 @@ bool SetKeys(LanguageInfo* record, WStringView value) {
     return true;
 }
 
-// "tag class, attribute class".
+// "tag class, attribute class [brackets]".
 bool SetMarkup(LanguageInfo* record, WStringView value) {
     LanguageRules& rules = record->rules;
     const std::vector<WStringView> words = BlankSeparatedWords(value);
     if (words.size() < 2 || !ReadClass(words[0], 9, rules.tagClass) || !ReadClass(words[1], 9, rules.attributeClass))
         return true;
     rules.markup = 1;
+    rules.tagBrackets = words.size() > 2 && words[2] == u"brackets";
     return true;
 }
 

@@ -26,6 +26,9 @@ void OpenPlainRegion(OpenRegion& region, const RegionRule& rule, WStringView clo
     region.anchored = region.indented = region.takesRestOfLine = region.endsTag = false;
     region.depth = 1;
     region.nestOpener = WStringView();
+    region.codeOpener = FieldView(rule.embedded);
+    region.codeOpen = region.codeOpener.empty() ? 0 : region.codeOpener.back();
+    region.codeClose = region.codeOpen == u'{' ? u'}' : region.codeOpen == u'(' ? u')' : u']';
     region.closerLength = static_cast<uint8_t>(std::min<size_t>(closer.size(), std::size(region.closer)));
     std::copy(closer.begin(), closer.begin() + region.closerLength, region.closer);
 }
@@ -179,6 +182,8 @@ const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16
     const char16_t closerFirst = closer.empty() ? 0 : closer[0];
     const char16_t nestFirst = region.nestOpener.empty() ? 0 : region.nestOpener[0];
     const char16_t escape = region.escapes ? scanner.language.escapeChar : 0;
+    const char16_t codeFirst = region.codeOpener.empty() ? 0 : region.codeOpener[0];
+    region.codeDepth = 0;
     SwitchSpan(emitter, region.role);
     const char16_t* segment = begin;
     const char16_t* scan = bodyStart;
@@ -207,6 +212,12 @@ const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16
             scan += EndsLine(scan[1]) || scan[1] == u'\t' ? 1 : 2;
         } else if (region.anchored) {
             ++scan;
+        } else if (region.codeDepth > 0) {
+            region.codeDepth += (c == region.codeOpen) - (c == region.codeClose);
+            ++scan;
+        } else if (c == codeFirst && StartsWith(scan, region.codeOpener)) {
+            region.codeDepth = 1;
+            scan += region.codeOpener.size();
         } else if (c == nestFirst && StartsWith(scan, region.nestOpener)) {
             region.depth = std::min(region.depth + 1, kMaxNesting);
             scan += region.nestOpener.size();
@@ -296,7 +307,7 @@ void EmitPendingHeredoc(Scanner& scanner) {
     region.anchored = region.endsTag = true;
     region.indented = region.heredocIndented;
     region.depth = 1;
-    region.nestOpener = WStringView();
+    region.nestOpener = region.codeOpener = WStringView();
     region.closerLength = region.heredocTagLength;
     std::copy(region.heredocTag, region.heredocTag + region.heredocTagLength, region.closer);
     scanner.position = EmitRegion(scanner, scanner.position, scanner.position);
@@ -335,8 +346,9 @@ bool ScanMarkupCharacter(Scanner& scanner) {
     MarkupPlace& place = scanner.region.markup;
     ColorRole role = KeywordRole(rules.tagClass);
     size_t length = 1;
-    // A tag's brackets belong to it: "<", "</", "<!", "<?" before a name, and
-    // ">", "/>" after it; the '=' of an attribute to the attribute.
+    // A tag's brackets: "<", "</", "<!", "<?" before a name, and ">", "/>"
+    // after it; with tagBrackets they take the tag's colour, and the '=' of
+    // an attribute the attribute's.
     if (p[0] == u'<' && (IsAsciiLetter(p[1]) || p[1] == u'/' || p[1] == u'!' || p[1] == u'?')) {
         place = MarkupPlace::TagName;
         length = IsAsciiLetter(p[1]) ? 1 : 2;
@@ -352,6 +364,7 @@ bool ScanMarkupCharacter(Scanner& scanner) {
     } else {
         return false;
     }
+    if (!rules.tagBrackets) return false;  // written as any other character
     Emitter& emitter = scanner.emitter;
     SwitchSpan(emitter, role);
     scanner.lastKind = TokenKind::Keyword;

@@ -45,7 +45,8 @@ std::string ConstructKeys(FuzzedDataProvider& input) {
                                         "Heredoc=",    "AnchoredComment=", "NestedComments=", "DirectiveChar=",
                                         "RegexLiterals=", "Keys=", "Markup="};
     static const char* const kOptions[] = {" escapes", " linestart", " nested", " blank", " indented",
-                                           " prefix=ab", " words", " return"};
+                                           " prefix=ab", " words", " return", " code=${",
+                                           " brackets"};
     std::string lines;
     const int count = input.ConsumeIntegralInRange(0, 12);
     for (int i = 0; i < count; ++i) {

@@ -48,6 +48,9 @@ TEST(Regions, LongStringsRunAcrossLinesWithPrefixesAndEscapes) {
     EXPECT_EQ(ClassRuns(python, u"x = rb'''you'll\n\\''' def\n''' def"),
               "|.:x = |S:rb'''you'll\n\\''' def\n'''|.: |K:def");
     EXPECT_EQ(ClassRuns(python, u"xr'''a'''"), "|.:xr|S:'''a'''") << "a prefix inside a word is no prefix";
+    const std::string js = kBase + "LongString=2 ` ` escapes code=${\n";
+    EXPECT_EQ(ClassRuns(js, u"`a ${f(`b${c}\n`)} d` e"), "|U:`a ${f(`b${c}\n`)} d`|.: e")
+        << "a closer inside embedded code does not end the string";
     EXPECT_EQ(ClassRuns(python, u"'''open\ndef\n", 1), "|S:'''opendef") << "unclosed: to the end, past lineCount, without line breaks there";
 }
 
@@ -111,9 +114,10 @@ TEST(Regions, KeysAndMarkupColourByContext) {
     EXPECT_EQ(ClassRuns(json, u"{\"a\" : \"b\"}"), "|.:{|L:\"a\"|.: : |S:\"b\"|.:}");
     const std::string yaml = kBase + "Keys=3 words\n";
     EXPECT_EQ(ClassRuns(yaml, u"key: a:b\nc:"), "|D:key|.:: a:b\n|D:c|.::");
+    const std::string xml = "[LanguageInfo]\nStringChars=0\"\"1''\nDelimiters=<>/=\"'\nMarkup=0 1 brackets\n[a]\na\n";
+    EXPECT_EQ(ClassRuns(xml, u"<a href='x' v=1>it's a</a>"), "|K:<a |L:href=|T:'x'|L: v=|.:1|K:>|.:it's a|K:</a>");
     const std::string html = "[LanguageInfo]\nStringChars=0\"\"1''\nDelimiters=<>/=\"'\nMarkup=0 1\n[a]\na\n";
-    EXPECT_EQ(ClassRuns(html, u"<a href='x' v=1>it's a</a>"),
-              "|K:<a |L:href=|T:'x'|L: v=|.:1|K:>|.:it's a|K:</a>");
+    EXPECT_EQ(ClassRuns(html, u"<a v='>'>it's</a>"), "|.:<|K:a |L:v|.:=|T:'>'|.:>it's</|K:a|.:>");
 }
 
 TEST(Regions, MalformedKeysAreIgnored) {
