@@ -211,6 +211,47 @@ def lumatype_classes(html_text, role_classes):
     return "".join(chars), classes
 
 
+# highlight (the Debian package) beside us: its syntax per row, and its HTML
+# classes mapped to the same five classes; the rest is "other".
+HIGHLIGHT = "/usr/bin/highlight"
+HIGHLIGHT_SYNTAX = {
+    "C": "c", "C++": "c", "C#": "csharp", "Java": "java", "JavaScript": "js", "Python": "python", "SQL": "sql",
+    "HTML": "html", "XML": "xml", "CSS": "css", "JSON": "json", "YAML": "yaml", "INI": "ini", "Makefile": "makefile",
+    "CMake": "cmake", "Dockerfile": "dockerfile", "Visual Basic": "vb", "Delphi/Pascal": "pas",
+    "Fortran": "fortran90", "Haskell": "haskell", "OCaml": "ocaml", "Scala": "scala", "R": "r", "MATLAB": "matlab",
+    "Verilog": "verilog", "VHDL": "vhd", "Markdown": "markdown", "diff": "diff", "Go": "go", "Rust": "rs",
+    "TypeScript": "ts", "Kotlin": "kotlin", "Swift": "swift", "PHP": "php", "Ruby": "ruby", "Shell": "sh",
+    "PowerShell": "ps1", "Batch": "bat", "Lua": "lua", "Perl": "perl", "Objective-C": "objc", "Dart": "dart",
+}
+HIGHLIGHT_CLASSES = {"com": "comment", "slc": "comment", "str": "string", "esc": "string", "kwa": "keyword",
+                     "kwb": "keyword", "kwc": "keyword", "ppc": "keyword", "num": "number"}
+HIGHLIGHT_SPAN = re.compile(r'<span class="hl ([a-z]+)">')
+
+
+def highlight_classes(path, syntax):
+    """(characters, classes) of the non-blank characters as highlight colours
+    them, or None when it fails."""
+    run = subprocess.run([HIGHLIGHT, "-O", "html", "--fragment", "--syntax=" + syntax, "-i", path],
+                         capture_output=True)
+    if run.returncode != 0:
+        return None
+    chars, classes, stack = [], [], []
+    for piece in TAG.findall(run.stdout.decode("utf-8", errors="replace")):
+        if piece.startswith("<"):
+            span = HIGHLIGHT_SPAN.match(piece)
+            if span:
+                stack.append(HIGHLIGHT_CLASSES.get(span.group(1), "other"))
+            elif piece == "</span>" and stack:
+                stack.pop()
+            continue
+        text = html.unescape(piece) if piece.startswith("&") else piece
+        for c in text:
+            if not c.isspace():
+                chars.append(c)
+                classes.append(stack[-1] if stack else "other")
+    return "".join(chars), classes
+
+
 C_FAMILY = ("C", "C++", "C#", "Objective-C")
 TAG_KEYWORDS = ("HTML", "XML", "JSON", "YAML")
 ATTRIBUTE_KEYWORDS = ("HTML", "XML")
@@ -291,7 +332,7 @@ def make_config(directory, languages):
 
 
 class Tally:
-    def __init__(self):
+    def __init__(self, rival=True):
         self.files = self.chars = self.agree = 0
         self.skipped = []
         self.confusion = collections.Counter()
@@ -299,6 +340,8 @@ class Tally:
         self.tokens = collections.Counter()  # characters lost per (ours, theirs, Pygments token, its text)
         self.types = collections.Counter()  # characters lost per Pygments token type
         self.multiline = 0  # characters lost inside strings that run over a line end
+        self.highlight = Rival() if rival else None  # highlight's colouring of the same files
+        self.beside = Rival() if rival else None  # ours on the files highlight colours too
 
     def add(self, ours, theirs, preproc, token_of, tokens):
         self.files += 1
@@ -323,6 +366,10 @@ class Tally:
         return 100.0 * count / self.chars if self.chars else 0.0
 
 
+def Rival():
+    return Tally(rival=False)
+
+
 def check_row(row, lang, lexer_name, files, cli, config, role_classes):
     tally = Tally()
     lexer = get_lexer_by_name(lexer_name, stripnl=False, ensurenl=True)
@@ -343,6 +390,12 @@ def check_row(row, lang, lexer_name, files, cli, config, role_classes):
             tally.skipped.append((path, "the two sides see different characters"))
             continue
         tally.add(ours, theirs, preproc, token_of, tokens)
+        syntax = HIGHLIGHT_SYNTAX.get(row)
+        if syntax and os.access(HIGHLIGHT, os.X_OK):
+            other = highlight_classes(path, syntax)
+            if other and other[0] == their_chars:
+                tally.highlight.add(other[1], theirs, preproc, token_of, tokens)
+                tally.beside.add(ours, theirs, preproc, token_of, tokens)
     return tally
 
 
@@ -371,7 +424,8 @@ def main():
         sys.exit("agreement: no lumatype-cli at %s (make native builds it)" % args.cli)
 
     print("Pygments %s; classes compared per non-blank character" % pygments.__version__)
-    print("%-15s %6s %9s %7s  %s" % ("language", "files", "chars", "agree", "largest disagreements (ours / theirs)"))
+    print("%-15s %6s %9s %7s  %-20s %s" % ("language", "files", "chars", "agree", "highlight",
+                                          "largest disagreements (ours / theirs)"))
     below, trips_failed = [], []
     with tempfile.TemporaryDirectory() as directory:
         config, role_classes = make_config(directory, args.languages)
@@ -384,9 +438,19 @@ def main():
             agreement = tally.percent(tally.agree)
             total.chars += tally.chars
             total.agree += tally.agree
+            rival = tally.highlight
+            if rival and rival.chars:
+                total.highlight.chars += rival.chars
+                total.highlight.agree += rival.agree
+                total.beside.chars += tally.beside.chars
+                total.beside.agree += tally.beside.agree
+                # Over the files both colour: the rows' own figure when highlight read them all.
+                theirs = "%5.1f%% (%d files)" % (rival.percent(rival.agree), rival.files)
+            else:
+                theirs = "%5s" % "-"
             worst = ", ".join("%s/%s %.1f%%" % (a, b, tally.percent(n)) for (a, b), n in tally.confusion.most_common(4))
             mark = "*" if row in TARGETS else " "
-            print("%-15s %6d %9d %6.1f%%%s %s" % (row, tally.files, tally.chars, agreement, mark, worst))
+            print("%-15s %6d %9d %6.1f%%%s %s  %s" % (row, tally.files, tally.chars, agreement, mark, theirs, worst))
             if tally.types:
                 print("%-15s lost on Pygments' %s; in strings over several lines %.1f%%" % (
                     "", ", ".join("%s %.1f%%" % (name, tally.percent(n)) for name, n in tally.types.most_common(3)),
@@ -415,6 +479,10 @@ def main():
                     for line in failing[:5]:
                         print("%-15s   %s" % ("", line))
     print("%-15s %6s %9d %6.1f%%" % ("overall", "", total.chars, total.percent(total.agree)))
+    if total.highlight.chars:
+        print("%-15s on the files highlight colours too (%d characters): ours %.1f%%, highlight %.1f%%" % (
+            "", total.highlight.chars, total.beside.percent(total.beside.agree),
+            total.highlight.percent(total.highlight.agree)))
     print("* target %.0f%%; below it: %s" % (TARGET, ", ".join(below) or "none"))
     if not os.access(args.corpus_tool, os.X_OK):
         print("round trip not checked: no lumatype-corpus at %s" % args.corpus_tool)
