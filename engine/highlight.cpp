@@ -6,8 +6,6 @@
 using namespace std::string_view_literals;
 
 
-// Where every comment, string literal and word ends at the latest.
-static bool EndsLine(char16_t c) { return c <= u'\r' && (c == 0 || IsLineBreak(c)); }
 
 static bool HoldsLineBreak(WStringView marker) { return std::any_of(marker.begin(), marker.end(), IsLineBreak); }
 

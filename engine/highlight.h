@@ -101,6 +101,9 @@ constexpr int32_t kMaxNesting = 255;
 
 inline bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
+// Where every comment, string literal and word ends at the latest.
+inline bool EndsLine(char16_t c) { return c <= u'\r' && (c == 0 || IsLineBreak(c)); }
+
 // Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
 inline bool StartsWith(const char16_t* text, WStringView prefix) {
     for (size_t i = 0; i < prefix.size(); ++i)

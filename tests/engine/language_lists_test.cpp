@@ -1,6 +1,7 @@
 #include "engine/language_lists.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 
 #include "engine/language.h"
 #include "tests/support/temp_file.h"
@@ -21,17 +22,24 @@ TEST(LanguageLists, FileExtensionIsWhatFollowsTheLastDotOfTheName) {
     EXPECT_EQ(FileExtension(u"name."), u"");
 }
 
+// A table of enabled languages, one a definition file.
+LanguageTable* TableOf(std::initializer_list<const TempFile*> files) {
+    LanguageTable* table = CreateLanguageTable(static_cast<int32_t>(files.size()));
+    if (!table) return nullptr;
+    int i = 0;
+    for (const TempFile* file : files) {
+        table->records[i].enabled = 1;
+        CopyToField(table->records[i++].filePath, file->Path());
+    }
+    return table;
+}
+
 TEST(LanguageLists, TheFirstEnabledLanguageListingTheExtensionClaimsTheFile) {
     const TempFile c("c", ".lang", "[LanguageInfo]\nExtensions=.c;.h\n");
     const TempFile headers("headers", ".lang", "[LanguageInfo]\nExtensions=.h;.hpp\n");
     const TempFile none("none", ".lang", "[LanguageInfo]\nEscapeChar=\\\n");
-    LanguageTable* table = CreateLanguageTable(4);
+    LanguageTable* table = TableOf({&none, &c, &headers, &c});
     ASSERT_NE(table, nullptr);
-    const TempFile* files[] = {&none, &c, &headers, &c};
-    for (int i = 0; i < 4; ++i) {
-        table->records[i].enabled = 1;
-        CopyToField(table->records[i].filePath, files[i]->Path());
-    }
     table->records[1].enabled = 0;
 
     EXPECT_EQ(LanguageClaimingFile(table, u"dir/x.H"), 2);
@@ -47,13 +55,8 @@ TEST(LanguageLists, AFilesNameOrFirstLineClaimsItWhenItsExtensionDoesNot) {
     const TempFile shell("shell", ".lang", "[LanguageInfo]\nExtensions=.sh\nAliases=bash;zsh\n");
     const TempFile python("python", ".lang", "[LanguageInfo]\nExtensions=.py;.txt\n");
     const TempFile html("html", ".lang", "[LanguageInfo]\nExtensions=.htm\n");
-    LanguageTable* table = CreateLanguageTable(4);
+    LanguageTable* table = TableOf({&make, &shell, &python, &html});
     ASSERT_NE(table, nullptr);
-    const TempFile* files[] = {&make, &shell, &python, &html};
-    for (int i = 0; i < 4; ++i) {
-        table->records[i].enabled = 1;
-        CopyToField(table->records[i].filePath, files[i]->Path());
-    }
     CopyToField(table->records[2].name, u"Python");
     CopyToField(table->records[3].name, u"HTML");
 
