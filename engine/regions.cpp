@@ -253,8 +253,11 @@ bool ScanLineStartRegion(Scanner& scanner) {
         if (!anchored && !(rule.kind == RegionKind::LongString && (rule.options & kRegionAtLineStart))) continue;
         const WStringView opener = FieldView(rule.opener);
         if (!StartsWith(position, opener)) continue;
-        // "=" of Perl's "=head1" opens only before a letter: "= 1" is code.
-        if (anchored && !IsAsciiLetter(opener.back()) && !IsAsciiLetter(position[opener.size()])) continue;
+        // POD and =begin stand at the very start of a line, and "=" of Perl's
+        // "=head1" opens only before a letter: "= 1" is code.
+        if (anchored && !(EndsLine(position[-1]) && (IsAsciiLetter(opener.back()) ||
+                                                     IsAsciiLetter(position[opener.size()]))))
+            continue;
         OpenRegion& region = scanner.region;
         OpenPlainRegion(region, rule, FieldView(rule.closer));
         region.anchored = region.takesRestOfLine = true;

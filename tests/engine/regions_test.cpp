@@ -88,6 +88,7 @@ TEST(Regions, AnchoredCommentsOpenAndCloseAtALinesStart) {
     EXPECT_EQ(ClassRuns(perl, u"=head1 it's\nmy\n=cut here\nmy = 1"), "|C:=head1 it's\nmy\n=cut here\n|K:my |.:= |N:1");
     EXPECT_EQ(ClassRuns(perl, u"= 1"), "|.:= |N:1") << "'=' opens only before a letter";
     EXPECT_EQ(ClassRuns(perl, u"x =head1"), "|.:x =head1");
+    EXPECT_EQ(ClassRuns(perl, u" =head1\nmy"), "|.:=head1\n|K:my") << "only at the line's very start";
 }
 
 TEST(Regions, RegexLiteralsStandWhereAnOperandIsExpected) {
