@@ -14,8 +14,8 @@ static int LineCommentCount(const LanguageInfo& language) {
 }
 
 static bool HasRules(const LanguageRules& rules) {
-    return rules.ruleCount > 0 || rules.nestedComments || rules.directiveChar || rules.regexLiterals || rules.keys ||
-           rules.markup;
+    return rules.ruleCount > 0 || rules.nestedComments || rules.directiveChar || rules.regexLiterals ||
+           rules.keys != KeyKind::None || rules.markup;
 }
 
 // What may open the optional constructs: an opener's first character (any
@@ -64,7 +64,7 @@ CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escape
 Markers::Markers(const LanguageInfo& language)
     : rules(language.rules),
       hasRules(HasRules(language.rules)),
-      contextualWords(language.rules.markup || language.rules.keys == 2) {
+      contextualWords(language.rules.markup || language.rules.keys == KeyKind::StringsAndWords) {
     for (int i = 0; i < LineCommentCount(language); ++i) {
         const WStringView opener = FieldView(language.lineComments[i]);
         if (!HoldsLineBreak(opener)) lineOpeners[lineOpenerCount++] = opener;
@@ -193,7 +193,8 @@ const char16_t* EmitString(Scanner& scanner, const char16_t* position, int strin
     ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
     const char16_t* end = StringEnd(position, scanner.language.escapeChar, closer);
     const LanguageRules& rules = scanner.markers.rules;
-    if (rules.keys && KeyFollows(end, rules.keys == 2)) role = KeywordRole(rules.keyClass);
+    if (rules.keys != KeyKind::None && KeyFollows(end, rules.keys == KeyKind::StringsAndWords))
+        role = KeywordRole(rules.keyClass);
     SwitchSpan(emitter, role);
     WritePiece(scanner, position, end, emitter.Color(role).color, true);
     return end;

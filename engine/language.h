@@ -17,7 +17,9 @@ constexpr int kRegionMarkerUnits = 16;  // an opener, a closer or a letter set: 
 constexpr int kMaxRegionTag = 32;       // a heredoc's or a raw string's tag
 constexpr int kRegexKeywordUnits = 128;
 
-enum class RegionKind : uint8_t { None, LongString, LongComment, TaggedString, TaggedComment, Heredoc, AnchoredComment };
+enum class RegionKind : uint8_t {
+    None, LongString, LongComment, TaggedString, TaggedComment, Heredoc, AnchoredComment
+};
 
 // Options of a region rule, as bits.
 enum : uint8_t {
@@ -35,21 +37,24 @@ struct RegionRule {
     char16_t opener[kRegionMarkerUnits];  // tagged: '~' stands for the tag
     char16_t closer[kRegionMarkerUnits];
     char16_t letters[kRegionMarkerUnits];  // prefix letters of a long string; a tagged rule's tag characters
-    char16_t embedded[kRegionMarkerUnits];  // opens code inside a long string ("${"), to the partner of its last bracket
+    // Opens code inside a long string ("${"), up to the partner of its last bracket.
+    char16_t embedded[kRegionMarkerUnits];
 };
+
+enum class KeyKind : uint8_t { None, Strings, StringsAndWords };
 
 struct LanguageRules {
     int32_t ruleCount;
     RegionRule rules[kMaxRegionRules];
-    int32_t nestedComments;           // the block comment nests
+    bool nestedComments;              // the block comment nests
     char16_t directiveChar;           // 0: no directive lines
-    int32_t regexLiterals;            // 1: '/' where an operand is expected opens a literal
+    bool regexLiterals;               // '/' where an operand is expected opens a literal
     int32_t regexClass;
     char16_t regexKeywords[kRegexKeywordUnits];  // blank-separated words after which an operand is expected
-    int32_t keys;                     // 1: a string followed by ':' is a key; 2: a plain word too
+    KeyKind keys;                     // what may be a key when ':' follows
     int32_t keyClass;
-    int32_t markup;                   // 1: strings only inside tags, words between tags plain
-    int32_t tagBrackets;              // 1: a tag's brackets and an attribute's '=' take their classes
+    bool markup;                      // strings only inside tags, words between tags plain
+    bool tagBrackets;                 // a tag's brackets and an attribute's '=' take their classes
     int32_t tagClass;
     int32_t attributeClass;
 };

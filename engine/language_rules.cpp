@@ -56,7 +56,8 @@ bool AddRegionRule(LanguageInfo* record, RegionKind kind, WStringView value) {
     LanguageRules& rules = record->rules;
     if (rules.ruleCount < 0 || rules.ruleCount >= kMaxRegionRules) return true;
     const std::vector<WStringView> words = BlankSeparatedWords(value);
-    const bool hasClass = kind == RegionKind::LongString || kind == RegionKind::TaggedString || kind == RegionKind::Heredoc;
+    const bool hasClass =
+        kind == RegionKind::LongString || kind == RegionKind::TaggedString || kind == RegionKind::Heredoc;
     const bool hasCloser = kind != RegionKind::Heredoc;
     const bool tagged = kind == RegionKind::TaggedString || kind == RegionKind::TaggedComment;
     const size_t needed = size_t{hasClass} + 1 + size_t{hasCloser} + size_t{tagged};
@@ -82,7 +83,7 @@ bool AddRegionRule(LanguageInfo* record, RegionKind kind, WStringView value) {
     return true;
 }
 
-bool SetFlag(int32_t& flag, WStringView value) {
+bool SetFlag(bool& flag, WStringView value) {
     flag = !value.empty() && value[0] == u'1';
     return true;
 }
@@ -93,7 +94,7 @@ bool SetRegexLiterals(LanguageInfo* record, WStringView value) {
     LanguageRules& rules = record->rules;
     const std::vector<WStringView> words = BlankSeparatedWords(value);
     if (words.empty() || !ReadClass(words[0], 3, rules.regexClass)) return true;
-    rules.regexLiterals = 1;
+    rules.regexLiterals = true;
     const size_t rest = static_cast<size_t>(words[0].data() + 1 - value.data());
     CopyToField(rules.regexKeywords, value.substr(rest));
     return true;
@@ -104,7 +105,7 @@ bool SetKeys(LanguageInfo* record, WStringView value) {
     LanguageRules& rules = record->rules;
     const std::vector<WStringView> words = BlankSeparatedWords(value);
     if (words.empty() || !ReadClass(words[0], 9, rules.keyClass)) return true;
-    rules.keys = words.size() > 1 && words[1] == u"words" ? 2 : 1;
+    rules.keys = words.size() > 1 && words[1] == u"words" ? KeyKind::StringsAndWords : KeyKind::Strings;
     return true;
 }
 
@@ -114,7 +115,7 @@ bool SetMarkup(LanguageInfo* record, WStringView value) {
     const std::vector<WStringView> words = BlankSeparatedWords(value);
     if (words.size() < 2 || !ReadClass(words[0], 9, rules.tagClass) || !ReadClass(words[1], 9, rules.attributeClass))
         return true;
-    rules.markup = 1;
+    rules.markup = true;
     rules.tagBrackets = words.size() > 2 && words[2] == u"brackets";
     return true;
 }

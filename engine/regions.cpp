@@ -394,7 +394,7 @@ bool ContextualWordRole(Scanner& scanner, WStringView word, ColorRole& role, boo
         }
         return true;
     }
-    if (rules.keys == 2 && KeyFollows(word.data() + word.size(), true)) {
+    if (rules.keys == KeyKind::StringsAndWords && KeyFollows(word.data() + word.size(), true)) {
         role = KeywordRole(rules.keyClass);
         return true;
     }

@@ -79,9 +79,10 @@ void FillRules(FuzzedDataProvider& input, LanguageRules& rules, const std::funct
     rules.regexLiterals = input.ConsumeBool();
     rules.regexClass = input.ConsumeIntegral<int32_t>();
     fill(rules.regexKeywords, kRegexKeywordUnits);
-    rules.keys = input.ConsumeIntegralInRange(0, 3);
+    rules.keys = static_cast<KeyKind>(input.ConsumeIntegralInRange(0, 2));
     rules.keyClass = input.ConsumeIntegral<int32_t>();
     rules.markup = input.ConsumeBool();
+    rules.tagBrackets = input.ConsumeBool();
     rules.tagClass = input.ConsumeIntegral<int32_t>();
     rules.attributeClass = input.ConsumeIntegral<int32_t>();
 }
@@ -89,7 +90,12 @@ void FillRules(FuzzedDataProvider& input, LanguageRules& rules, const std::funct
 void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     if (input.ConsumeBool()) {
         const std::string keys = ConstructKeys(input);
-        const std::string definition = "[LanguageInfo]\n" + keys + input.ConsumeRandomLengthString(2048);
+        // Sometimes a nesting comment whose opener the code may repeat past
+        // the depth the scanner counts.
+        const std::string nesting =
+            input.ConsumeBool() ? "BlockCommentOn=[(\nBlockCommentOff=)]\nNestedComments=1\n" : "";
+        const std::string definition =
+            "[LanguageInfo]\n" + nesting + keys + input.ConsumeRandomLengthString(2048);
         CopyToField(record.filePath, WriteFuzzFile(reinterpret_cast<const uint8_t*>(definition.data()), definition.size()));
         ParseLanguageFile(&record);
         return;
@@ -141,7 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool lineNumbers = input.ConsumeBool();
     const int32_t lineCount = input.ConsumeIntegralInRange<int32_t>(-1, 40);
     const bool direct = input.ConsumeBool();
-    const WString code = ConsumeCode(input);
+    WString code;
+    for (int deep = input.ConsumeBool() ? kMaxNesting + 2 : 0; deep > 0; --deep) code += u"[(";
+    code += ConsumeCode(input);
 
     StringSink sink;
     if (direct) {

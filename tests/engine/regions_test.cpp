@@ -41,7 +41,8 @@ std::string ClassRuns(const std::string& definition, const std::u16string& code,
     return runs;
 }
 
-const std::string kBase = "[LanguageInfo]\nEscapeChar=\\\nLineComment=#\nStringChars=0\"\"1''\nDelimiters=,;:()[]{}<>=+-*/\"'\\`\n";
+const std::string kBase =
+    "[LanguageInfo]\nEscapeChar=\\\nLineComment=#\nStringChars=0\"\"1''\nDelimiters=,;:()[]{}<>=+-*/\"'\\`\n";
 
 TEST(Regions, LongStringsRunAcrossLinesWithPrefixesAndEscapes) {
     const std::string python = kBase + "LongString=0 ''' ''' escapes prefix=rRbB\n[d]\ndef\n";
@@ -51,7 +52,8 @@ TEST(Regions, LongStringsRunAcrossLinesWithPrefixesAndEscapes) {
     const std::string js = kBase + "LongString=2 ` ` escapes code=${\n";
     EXPECT_EQ(ClassRuns(js, u"`a ${f(`b${c}\n`)} d` e"), "|U:`a ${f(`b${c}\n`)} d`|.: e")
         << "a closer inside embedded code does not end the string";
-    EXPECT_EQ(ClassRuns(python, u"'''open\ndef\n", 1), "|S:'''opendef") << "unclosed: to the end, past lineCount, without line breaks there";
+    EXPECT_EQ(ClassRuns(python, u"'''open\ndef\n", 1), "|S:'''opendef")
+        << "unclosed: to the end, past lineCount, without line breaks there";
 }
 
 TEST(Regions, TaggedStringsCloseOnlyOnTheirOwnTag) {
@@ -126,9 +128,9 @@ TEST(Regions, MalformedKeysAreIgnored) {
                      "LongString=7 ''' '''\nLongString=0 '''\nTaggedString=0 R\"( )\" *\nHeredoc=x <<\nMarkup=0\n"
                      "RegexLiterals=\nKeys=x\nLongComment=0123456789abcdef x\n");
     EXPECT_EQ(bad.Info().rules.ruleCount, 0);
-    EXPECT_EQ(bad.Info().rules.markup, 0);
-    EXPECT_EQ(bad.Info().rules.regexLiterals, 0);
-    EXPECT_EQ(bad.Info().rules.keys, 0);
+    EXPECT_FALSE(bad.Info().rules.markup);
+    EXPECT_FALSE(bad.Info().rules.regexLiterals);
+    EXPECT_EQ(bad.Info().rules.keys, KeyKind::None);
     std::string many = kBase;
     for (int i = 0; i < kMaxRegionRules + 3; ++i) many += "LongComment=(* *)\n";
     EXPECT_EQ(TestLanguage(many).Info().rules.ruleCount, kMaxRegionRules);
