@@ -19,20 +19,35 @@ static bool HasRules(const LanguageRules& rules) {
 }
 
 // What may open the optional constructs: an opener's first character (any
-// tag character where the tag comes first), a long string's prefix letters.
-static void MarkRuleOpeners(const LanguageRules& rules, uint8_t* flags, uint8_t opener) {
+// tag character where the tag comes first), a long string's prefix letters;
+// and where the scan of a region must look closer.
+void CharClasses::MarkRuleCharacters(const LanguageInfo& language) {
+    const LanguageRules& rules = language.rules;
+    for (char16_t c : {u'\0', u'\r', u'\n', u'\t', language.escapeChar}) flags_[c] |= kRegionStop;
+    bool everyCharacterStops = false;
     for (int i = 0; i < std::clamp(rules.ruleCount, 0, kMaxRegionRules); ++i) {
         const RegionRule& rule = rules.rules[i];
         const WStringView first = FieldView(rule.opener);
-        if (!first.empty() && first[0] != u'~') flags[first[0]] |= opener;
+        if (!first.empty() && first[0] != u'~') flags_[first[0]] |= kOpener | kRegionStop;
         if (first.empty() || first[0] == u'~' || rule.kind == RegionKind::LongString ||
             rule.kind == RegionKind::LongComment)
-            for (char16_t c : FieldView(rule.letters)) flags[c] |= opener;
+            for (char16_t c : FieldView(rule.letters)) flags_[c] |= kOpener;
+        const WStringView closer = FieldView(rule.closer);
+        if (closer.empty() || closer[0] == u'~') everyCharacterStops = true;  // a tag's characters may be any
+        else flags_[closer[0]] |= kRegionStop;
+        const WStringView embedded = FieldView(rule.embedded);
+        for (char16_t c : embedded) flags_[c] |= kRegionStop;
+        if (!embedded.empty())
+            for (char16_t c : WStringView(u"})]")) flags_[c] |= kRegionStop;
     }
-    if (rules.directiveChar) flags[rules.directiveChar] |= opener;
-    if (rules.regexLiterals) flags[u'/'] |= opener;
+    for (char16_t c : FieldView(language.blockCommentOn).substr(0, 1)) flags_[c] |= kRegionStop;
+    for (char16_t c : FieldView(language.blockCommentOff).substr(0, 1)) flags_[c] |= kRegionStop;
+    if (rules.directiveChar) flags_[rules.directiveChar] |= kOpener;
+    if (rules.regexLiterals) flags_[u'/'] |= kOpener;
     if (rules.markup)
-        for (char16_t c : WStringView(u"<>/?=")) flags[c] |= opener;
+        for (char16_t c : WStringView(u"<>/?=")) flags_[c] |= kOpener;
+    if (everyCharacterStops)
+        for (uint8_t& flags : flags_) flags |= kRegionStop;
 }
 
 CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
@@ -56,7 +71,7 @@ CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escape
     if (!blockCloser.empty()) flags_[blockCloser[0]] |= kBlockStop;
     const WStringView strings = FieldView(language.stringChars);
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) flags_[strings[i + 1]] |= kOpener;
-    MarkRuleOpeners(language.rules, flags_, kOpener);
+    MarkRuleCharacters(language);
     if (everyCharacterOpens)
         for (uint8_t& flags : flags_) flags |= kOpener;
 }

@@ -34,6 +34,10 @@ public:
     bool MayOpen(char16_t c) const { return flags_[c] & kOpener; }
     // NUL, a tab, a line break or the first character of the block-comment closer.
     bool StopsBlockComment(char16_t c) const { return flags_[c] & kBlockStop; }
+    // NUL, a tab, a line break, or what may end or nest something inside one
+    // of the optional constructs' regions (a closer's or opener's first
+    // character, the escape character, an embedded code's brackets).
+    bool StopsRegion(char16_t c) const { return flags_[c] & kRegionStop; }
     // Length of the run of non-delimiters at text, at most `limit`; sets
     // mayEscape when escaping may change some character of it.
     size_t WordLength(const char16_t* text, size_t limit, bool& mayEscape) const {
@@ -45,7 +49,8 @@ public:
     }
 
 private:
-    enum : uint8_t { kDelimiter = 1, kSeperator = 2, kOpener = 4, kEscaped = 8, kBlockStop = 16 };
+    enum : uint8_t { kDelimiter = 1, kSeperator = 2, kOpener = 4, kEscaped = 8, kBlockStop = 16, kRegionStop = 32 };
+    void MarkRuleCharacters(const LanguageInfo& language);
     uint8_t flags_[65536];
 };
 

@@ -123,6 +123,17 @@ const char16_t* MatchHeredocOpener(const RegionRule& rule, const char16_t* posit
     return p;
 }
 
+// A quick look at what the rule's opener starts with, before the full
+// match: most words that begin with a prefix letter are no prefix.
+bool MayOpenAt(const RegionRule& rule, const char16_t* position) {
+    const char16_t first = rule.opener[0];
+    if (first == *position || first == u'~') return true;
+    if (!rule.letters[0]) return false;
+    for (int i = 0; i <= kMostPrefixLetters && IsAsciiLetter(position[i]); ++i)
+        if (position[i + 1] == first) return true;
+    return false;
+}
+
 bool InGroup(RegionKind kind, RegionGroup group) {
     if (group == RegionGroup::Comments) return kind == RegionKind::LongComment || kind == RegionKind::TaggedComment;
     return kind == RegionKind::LongString || kind == RegionKind::TaggedString || kind == RegionKind::Heredoc;
@@ -195,6 +206,7 @@ const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16
             }
         }
         atLine = false;
+        while (!scanner.classes.StopsRegion(*scan)) ++scan;
         const char16_t c = *scan;
         if (!c) break;
         if (c == u'\t') {
@@ -275,7 +287,8 @@ bool ScanRegionOpener(Scanner& scanner, RegionGroup group) {
     OpenRegion& region = scanner.region;
     for (int i = 0; i < std::clamp(rules.ruleCount, 0, kMaxRegionRules); ++i) {
         const RegionRule& rule = rules.rules[i];
-        if (!InGroup(rule.kind, group) || (rule.options & kRegionAtLineStart)) continue;
+        if (!InGroup(rule.kind, group) || (rule.options & kRegionAtLineStart) || !MayOpenAt(rule, position))
+            continue;
         const char16_t* bodyStart = nullptr;
         if (rule.kind == RegionKind::Heredoc) {
             if (const char16_t* end = MatchHeredocOpener(rule, position, region)) {
