@@ -31,7 +31,6 @@ except ImportError:
 HERE = os.path.dirname(os.path.abspath(__file__))
 TREE = os.path.dirname(os.path.dirname(HERE))
 SAMPLES = os.path.join(HERE, "samples")
-TARGET = 95.0
 
 CLASSES = ("comment", "string", "keyword", "number", "other")
 
@@ -128,7 +127,9 @@ LANGUAGES = [
     ("Dart", "Dart", "dart", []),
     ("Zig", "Zig", "zig", []),
 ]
-TARGETS = {"C", "C++", "Java", "JavaScript", "Python", "Go", "Rust", "C#", "SQL", "Shell"}
+TARGETS = {row: 95.0 for row in ("C", "C++", "Java", "JavaScript", "Python", "SQL", "Go", "PHP")}
+TARGETS.update({row: 90.0 for row in ("C#", "Rust", "Shell", "Perl", "Ruby", "JSON", "YAML", "XML", "HTML", "Lua",
+                                      "TypeScript", "Kotlin", "Swift")})
 
 
 SAMPLE_FOLDERS = {"C#": "csharp", "C++": "cpp", "Assembly (x86)": "asm", "Delphi/Pascal": "pascal",
@@ -469,7 +470,7 @@ def main():
                     print("    " + path)
                 for path, why in tally.skipped:
                     print("    left out: %s: %s" % (path, why))
-            if row in TARGETS and agreement < TARGET:
+            if row in TARGETS and agreement < TARGETS[row]:
                 below.append(row)
             if os.access(args.corpus_tool, os.X_OK) and files:
                 passed, summary, failing = round_trip(args.corpus_tool, lang, files)
@@ -483,7 +484,8 @@ def main():
         print("%-15s on the files highlight colours too (%d characters): ours %.1f%%, highlight %.1f%%" % (
             "", total.highlight.chars, total.beside.percent(total.beside.agree),
             total.highlight.percent(total.highlight.agree)))
-    print("* target %.0f%%; below it: %s" % (TARGET, ", ".join(below) or "none"))
+    print("* a target (95%% for C, C++, Java, JavaScript, Python, SQL, Go, PHP; 90%% for the other starred rows); "
+          "below it: %s" % (", ".join(below) or "none"))
     if not os.access(args.corpus_tool, os.X_OK):
         print("round trip not checked: no lumatype-corpus at %s" % args.corpus_tool)
     elif trips_failed:
