@@ -19,8 +19,8 @@ void ReportFailure(HWND owner, const wchar_t* format, const wchar_t* path) {
     ShowProgramMessage(owner, text.c_str(), MB_ICONERROR);
 }
 
-void SelectLanguageOf(HWND combo, const LanguageTable* table, const wchar_t* path) {
-    const int32_t record = LanguageClaimingFile(table, reinterpret_cast<const char16_t*>(path));
+void SelectLanguageOf(HWND combo, const LanguageTable* table, const wchar_t* path, WStringView firstLine) {
+    const int32_t record = LanguageClaimingFile(table, reinterpret_cast<const char16_t*>(path), firstLine);
     if (record < 0) return;
     const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
@@ -32,13 +32,16 @@ void SelectLanguageOf(HWND combo, const LanguageTable* table, const wchar_t* pat
 }
 
 // The format of the message that says why the file was not loaded; null
-// once it is in the pane.
-const wchar_t* LoadInto(HWND codePane, const wchar_t* path) {
+// once it is in the pane, its first line (which may tell the language) in
+// firstLine.
+const wchar_t* LoadInto(HWND codePane, const wchar_t* path, WString& firstLine) {
     std::string error;
     const std::unique_ptr<InputSource> input = OpenInputFile(std::filesystem::path(path), error);
     if (!input) return kUnreadable;
     const DecodedText decoded = DecodeCodeText(*input);
     if (!decoded.text) return decoded.readError ? kUnreadable : kUndecodable;
+    const WStringView text = decoded.text->View();
+    firstLine.assign(text.substr(0, text.find_first_of(u"\r\n")));
     // NULs are U+FFFD by now, so the pane takes the whole text.
     SendMessageW(codePane, EM_SETSEL, 0, -1);
     SendMessageW(codePane, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(decoded.text->View().data()));
@@ -49,8 +52,9 @@ const wchar_t* LoadInto(HWND codePane, const wchar_t* path) {
 
 bool LoadCodeFile(HWND owner, const wchar_t* path, HWND codePane, HWND languageCombo, const LanguageTable* table) {
     const wchar_t* failure = nullptr;
+    WString firstLine;
     try {
-        failure = LoadInto(codePane, path);
+        failure = LoadInto(codePane, path, firstLine);
     } catch (const std::bad_alloc&) {
         failure = kTooLarge;
     }
@@ -58,7 +62,7 @@ bool LoadCodeFile(HWND owner, const wchar_t* path, HWND codePane, HWND languageC
         ReportFailure(owner, failure, path);
         return false;
     }
-    SelectLanguageOf(languageCombo, table, path);
+    SelectLanguageOf(languageCombo, table, path, firstLine);
     return true;
 }
 

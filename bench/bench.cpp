@@ -54,7 +54,7 @@ int Engine(const char* configPath, const char* filePath) {
     if (!config.Load(Utf8ToWide(configPath))) return std::fprintf(stderr, "cannot read %s\n", configPath), 2;
     const std::optional<std::string> bytes = ReadFileBytes(Utf8ToWide(filePath));
     const std::optional<CodeText> code = bytes ? DecodeCodeText(*bytes).text : std::nullopt;
-    const CliLanguage* language = config.ForExtension(Utf8ToWide(filePath));
+    const CliLanguage* language = config.ForFileName(Utf8ToWide(filePath));
     if (!code || !language) return std::fprintf(stderr, "cannot convert %s\n", filePath), 2;
     const ColorTheme theme = config.LoadTheme(config.DefaultTheme());
     CliConfig::Parse(*language);

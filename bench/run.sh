@@ -2,7 +2,9 @@
 # Conversion speed (make bench). The engine alone on generated C++; then, on
 # 20 MB of real C headers from /usr/include made valid UTF-8, the whole
 # lumatype-cli process beside highlight and pygmentize on the same file in the
-# same run, medians of 3 runs, and lumatype-cli's peak memory.
+# same run, medians of 3 runs, and lumatype-cli's peak memory. Last, the whole
+# process, best of 5, on the headers and on 10 MB of Python's library beside
+# the build of the branch BENCH_REFERENCE (default main) in the same run.
 # MB here is 1,000,000 bytes. Usage: bench/run.sh <native-build-dir>
 set -euo pipefail
 build=${1:?usage: bench/run.sh <native-build-dir>}
@@ -90,3 +92,45 @@ if [ -x "$gnu_time" ]; then
 else
     line "lumatype-cli peak memory:" "UNAVAILABLE ($gnu_time is not installed)"
 fi
+
+# The reference: the same tree at another commit, its lumatype-cli built
+# apart, each build with its own settings and language files.
+reference=${BENCH_REFERENCE:-main}
+python_input="$work/library.py"
+make_python_input "$python_input" 10000000
+python_bytes=$(stat -c %s "$python_input")
+best_time() {
+    local best= start end took
+    for _ in 1 2 3 4 5; do
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>"$work/stderr" || { echo "bench: failed: $* ($(head -n 1 "$work/stderr"))" >&2; return 1; }
+        end=$(date +%s%N)
+        took=$(((end - start) / 1000))
+        if [ -z "$best" ] || [ "$took" -lt "$best" ]; then best=$took; fi
+    done
+    awk -v t="$best" 'BEGIN { printf "%.4f", t / 1e6 }'
+}
+reference_cli=
+tree=$(cd "$here/.." && pwd)
+if git -C "$tree" rev-parse -q --verify "$reference^{commit}" >/dev/null; then
+    mkdir -p "$work/reference"
+    git -C "$tree" archive "$reference" | tar -x -C "$work/reference"
+    if cmake -S "$work/reference" -B "$work/reference/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$work/reference.log" 2>&1 &&
+        cmake --build "$work/reference/build" --target lumatype-cli -j 2 >>"$work/reference.log" 2>&1; then
+        reference_cli="$work/reference/build/bin/lumatype-cli"
+    else
+        echo "bench: the $reference build failed (last lines below); its figures are left out"
+        tail -n 3 "$work/reference.log" | sed 's/^/  /'
+    fi
+fi
+echo "whole process, best of 5 (lumatype-cli FILE > /dev/null):"
+for case in "C headers:$input:$bytes" "Python library:$python_input:$python_bytes"; do
+    IFS=: read -r name file size <<<"$case"
+    ours=$(best_time "$bin/lumatype-cli" "$file")
+    if [ -n "$reference_cli" ]; then
+        theirs=$(best_time "$reference_cli" "$file")
+        line "$name, $size bytes:" "$(rate "$size" "$ours") MB/s; $reference: $(rate "$size" "$theirs") MB/s (ours $(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%+.1f%%", (b / a - 1) * 100 }'))"
+    else
+        line "$name, $size bytes:" "$(rate "$size" "$ours") MB/s; $reference: UNAVAILABLE"
+    fi
+done

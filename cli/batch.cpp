@@ -69,7 +69,7 @@ private:
                 if (!outDir_ || !(IdentifyFile(entry.path()) == outDir_)) AddTree(root, entry.path());
             } else if (entry.is_regular_file(error)) {
                 const CliLanguage* language =
-                    request_.language ? request_.language : config_.ForExtension(PathText(entry.path().filename()));
+                    request_.language ? request_.language : config_.ForFileName(PathText(entry.path().filename()));
                 files_.push_back(
                     {entry.path(), OutputFor(entry.path(), entry.path().lexically_relative(root)), false, language, {}});
             }

@@ -46,7 +46,8 @@ bool CliConfig::Load(const WString& iniPath) {
         // A path that does not fit is no file, as for the program.
         JoinModulePath(record.filePath, kMaxPath, directory_, file.c_str());
         languages_.push_back({&record, ReadLanguageList(u"Extensions", record.filePath),
-                              ReadLanguageList(u"Aliases", record.filePath), std::nullopt});
+                              ReadLanguageList(u"Aliases", record.filePath),
+                              ReadLanguageList(u"FileNames", record.filePath), std::nullopt});
     }
     return true;
 }
@@ -61,7 +62,10 @@ const CliLanguage* CliConfig::Find(WStringView key) const {
     return nullptr;
 }
 
-const CliLanguage* CliConfig::ForExtension(WStringView fileName) const {
+const CliLanguage* CliConfig::ForFileName(WStringView fileName) const {
+    const WStringView name = BaseName(fileName);
+    for (const CliLanguage& language : languages_)
+        if (ListHas(language.fileNames, name)) return &language;
     const WStringView extension = FileExtension(fileName);
     if (extension.empty()) return nullptr;
     for (const CliLanguage& language : languages_)
@@ -69,49 +73,15 @@ const CliLanguage* CliConfig::ForExtension(WStringView fileName) const {
     return nullptr;
 }
 
-static bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-
-// The words of a line, split at blanks and tabs.
-static std::vector<WStringView> Words(WStringView line) {
-    std::vector<WStringView> words;
-    for (size_t i = 0; i < line.size();) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
-        const size_t start = i;
-        while (i < line.size() && !IsBlank(line[i])) ++i;
-        if (i > start) words.push_back(line.substr(start, i - start));
-    }
-    return words;
-}
-
-// "#!/usr/bin/python3", "#!/usr/bin/env -S node --flag": the program's name.
-static WStringView Interpreter(WStringView line) {
-    const std::vector<WStringView> words = Words(line.substr(2));
-    auto baseName = [](WStringView path) { return path.substr(std::min(path.find_last_of(u'/') + 1, path.size())); };
-    for (size_t i = 0; i < words.size(); ++i) {
-        const WStringView name = baseName(words[i]);
-        if (name.empty() || (i == 0 && name == u"env")) continue;
-        // Options and variable settings of env come before the program.
-        if (i > 0 && (name[0] == u'-' || name.find(u'=') != WStringView::npos)) continue;
-        return name;
-    }
-    return {};
-}
-
 const CliLanguage* CliConfig::ForFirstLine(WStringView code) const {
-    const WStringView line = code.substr(0, code.find(u'\r'));
-    if (StartsWithIgnoreAsciiCase(line, u"<?xml")) return Find(u"xml");
-    if (StartsWithIgnoreAsciiCase(line, u"<?php")) return Find(u"php");
-    if (line.substr(0, 2) != u"#!") return nullptr;
-    const WStringView interpreter = Interpreter(line);
-    if (const CliLanguage* language = Find(interpreter)) return language;
-    // "python3.11" is python.
-    const size_t version = interpreter.find_first_of(u"0123456789.");
-    return version == WStringView::npos ? nullptr : Find(interpreter.substr(0, version));
+    for (const WString& key : FirstLineLanguageKeys(code))
+        if (const CliLanguage* language = Find(key)) return language;
+    return nullptr;
 }
 
 const CliLanguage* CliConfig::ForInput(const std::filesystem::path* file, WStringView code) const {
     if (file)
-        if (const CliLanguage* language = ForExtension(PathText(file->filename()))) return language;
+        if (const CliLanguage* language = ForFileName(PathText(file->filename()))) return language;
     return ForFirstLine(code);
 }
 

@@ -12,6 +12,7 @@ struct CliLanguage {
     LanguageInfo* info;
     WString extensions;  // [LanguageInfo] Extensions=, such as ".c;.h;.cpp"
     WString aliases;     // [LanguageInfo] Aliases=, such as "c++;cplusplus"
+    WString fileNames;   // [LanguageInfo] FileNames=, such as "Makefile;GNUmakefile"
     mutable std::optional<bool> parsed;  // whether its definition file could be read, once tried
 };
 
@@ -33,11 +34,12 @@ public:
     // By name, by one of its extensions (with or without the dot) or by an
     // alias, without regard to case.
     const CliLanguage* Find(WStringView key) const;
-    // By the extension of a file name; null when no language claims it.
-    const CliLanguage* ForExtension(WStringView fileName) const;
-    // By the code's first line: the interpreter of "#!", or "<?xml", "<?php".
+    // By a file's whole name, else its extension; null when no language claims it.
+    const CliLanguage* ForFileName(WStringView fileName) const;
+    // By the code's first line: the interpreter of "#!", or "<?xml", "<?php",
+    // "<!DOCTYPE html".
     const CliLanguage* ForFirstLine(WStringView code) const;
-    // What a single input is converted as: its file name's extension (none
+    // What a single input is converted as: its file's name or extension (none
     // for standard input), else its first line; null when neither tells.
     const CliLanguage* ForInput(const std::filesystem::path* file, WStringView code) const;
     // The last enabled language named by [Languages] Default, else the first

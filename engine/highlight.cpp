@@ -5,15 +5,49 @@
 
 using namespace std::string_view_literals;
 
-static bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
 
-// Where every comment, string literal and word ends at the latest.
-static bool EndsLine(char16_t c) { return c <= u'\r' && (c == 0 || IsLineBreak(c)); }
 
 static bool HoldsLineBreak(WStringView marker) { return std::any_of(marker.begin(), marker.end(), IsLineBreak); }
 
 static int LineCommentCount(const LanguageInfo& language) {
     return std::clamp(language.lineCommentCount, 0, kLineCommentSlots);
+}
+
+static bool HasRules(const LanguageRules& rules) {
+    return rules.ruleCount > 0 || rules.nestedComments || rules.directiveChar || rules.regexLiterals ||
+           rules.keys != KeyKind::None || rules.markup;
+}
+
+// What may open the optional constructs: an opener's first character (any
+// tag character where the tag comes first), a long string's prefix letters;
+// and where the scan of a region must look closer.
+void CharClasses::MarkRuleCharacters(const LanguageInfo& language) {
+    const LanguageRules& rules = language.rules;
+    for (char16_t c : {u'\0', u'\r', u'\n', u'\t', language.escapeChar}) flags_[c] |= kRegionStop;
+    bool everyCharacterStops = false;
+    for (int i = 0; i < std::clamp(rules.ruleCount, 0, kMaxRegionRules); ++i) {
+        const RegionRule& rule = rules.rules[i];
+        const WStringView first = FieldView(rule.opener);
+        if (!first.empty() && first[0] != u'~') flags_[first[0]] |= kOpener | kRegionStop;
+        if (first.empty() || first[0] == u'~' || rule.kind == RegionKind::LongString ||
+            rule.kind == RegionKind::LongComment)
+            for (char16_t c : FieldView(rule.letters)) flags_[c] |= kOpener;
+        const WStringView closer = FieldView(rule.closer);
+        if (closer.empty() || closer[0] == u'~') everyCharacterStops = true;  // a tag's characters may be any
+        else flags_[closer[0]] |= kRegionStop;
+        const WStringView embedded = FieldView(rule.embedded);
+        for (char16_t c : embedded) flags_[c] |= kRegionStop;
+        if (!embedded.empty())
+            for (char16_t c : WStringView(u"})]")) flags_[c] |= kRegionStop;
+    }
+    for (char16_t c : FieldView(language.blockCommentOn).substr(0, 1)) flags_[c] |= kRegionStop;
+    for (char16_t c : FieldView(language.blockCommentOff).substr(0, 1)) flags_[c] |= kRegionStop;
+    if (rules.directiveChar) flags_[rules.directiveChar] |= kOpener;
+    if (rules.regexLiterals) flags_[u'/'] |= kOpener;
+    if (rules.markup)
+        for (char16_t c : WStringView(u"<>/?=")) flags_[c] |= kOpener;
+    if (everyCharacterStops)
+        for (uint8_t& flags : flags_) flags |= kRegionStop;
 }
 
 CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escapes) {
@@ -37,11 +71,15 @@ CharClasses::CharClasses(const LanguageInfo& language, const EscapeTable& escape
     if (!blockCloser.empty()) flags_[blockCloser[0]] |= kBlockStop;
     const WStringView strings = FieldView(language.stringChars);
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) flags_[strings[i + 1]] |= kOpener;
+    MarkRuleCharacters(language);
     if (everyCharacterOpens)
         for (uint8_t& flags : flags_) flags |= kOpener;
 }
 
-Markers::Markers(const LanguageInfo& language) {
+Markers::Markers(const LanguageInfo& language)
+    : rules(language.rules),
+      hasRules(HasRules(language.rules)),
+      contextualWords(language.rules.markup || language.rules.keys == KeyKind::StringsAndWords) {
     for (int i = 0; i < LineCommentCount(language); ++i) {
         const WStringView opener = FieldView(language.lineComments[i]);
         if (!HoldsLineBreak(opener)) lineOpeners[lineOpenerCount++] = opener;
@@ -53,23 +91,11 @@ Markers::Markers(const LanguageInfo& language) {
     stringTriples = FieldView(language.stringChars);
 }
 
-// Like wcsncmp(text, prefix, prefix length) == 0; stops at the text's NUL.
-static bool StartsWith(const char16_t* text, WStringView prefix) {
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (text[i] != prefix[i]) return false;
-    return true;
-}
-
-// Past a line break: CR LF, or a lone CR or LF, so the scan never skips the NUL.
-static const char16_t* AfterLineBreak(const char16_t* lineBreak) {
-    return lineBreak[0] == u'\r' && lineBreak[1] == u'\n' ? lineBreak + 2 : lineBreak + 1;
-}
-
-static WStringView LineBreakMarkup(const Scanner& scanner) {
+WStringView LineBreakMarkup(const Scanner& scanner) {
     return scanner.lineIndex < scanner.lineCount ? u"<br/>\r\n"sv : u"\r\n"sv;
 }
 
-static WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab) {
+WStringView TabMarkupAt(Scanner& scanner, const char16_t* tab) {
     return scanner.tabStops ? scanner.tabStops->Markup(tab) : TabMarkup(scanner.emitter.tabToSpaces);
 }
 
@@ -105,7 +131,7 @@ static bool WriteEscaped(Scanner& scanner, const char16_t* begin, const char16_t
 }
 
 // A comment or string literal whose escaped text cannot be had is left out.
-static void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold) {
+void WritePiece(Scanner& scanner, const char16_t* begin, const char16_t* end, ColorRef color, bool bold) {
     if (begin != end) WriteEscaped(scanner, begin, end, color, bold);
 }
 
@@ -179,29 +205,64 @@ static const char16_t* StringEnd(const char16_t* open, char16_t escape, char16_t
 const char16_t* EmitString(Scanner& scanner, const char16_t* position, int stringClass, char16_t closer) {
     Emitter& emitter = scanner.emitter;
     if (stringClass < 0 || stringClass > 3) stringClass = 0;
-    const ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
-    SwitchSpan(emitter, role);
+    ColorRole role = static_cast<ColorRole>(static_cast<int>(ColorRole::String0) + stringClass);
     const char16_t* end = StringEnd(position, scanner.language.escapeChar, closer);
+    const LanguageRules& rules = scanner.markers.rules;
+    if (rules.keys != KeyKind::None && KeyFollows(end, rules.keys == KeyKind::StringsAndWords))
+        role = KeywordRole(rules.keyClass);
+    SwitchSpan(emitter, role);
     WritePiece(scanner, position, end, emitter.Color(role).color, true);
     return end;
+}
+
+// A block comment that nests goes through the region writer, which counts.
+static const char16_t* EmitNestedBlockComment(Scanner& scanner, const char16_t* position) {
+    const Markers& markers = scanner.markers;
+    OpenRegion& region = scanner.region;
+    region.role = ColorRole::Comment;
+    region.escapes = region.anchored = region.indented = region.takesRestOfLine = region.endsTag = false;
+    region.depth = 1;
+    region.codeOpener = WStringView();
+    region.nestOpener = markers.blockOpener;
+    region.closerLength = static_cast<uint8_t>(markers.blockCloser.size());
+    std::copy(markers.blockCloser.begin(), markers.blockCloser.end(), region.closer);
+    return EmitRegion(scanner, position, position + markers.blockOpener.size());
 }
 
 bool ScanCommentOrString(Scanner& scanner) {
     const char16_t* position = scanner.position;
     const Markers& markers = scanner.markers;
+    const bool hasRules = markers.hasRules;
+    if (hasRules && ((scanner.atLineStart && ScanLineStartRegion(scanner)) ||
+                     ScanRegionOpener(scanner, RegionGroup::Comments)))
+        return true;
     for (int i = 0; i < markers.lineOpenerCount; ++i) {
         if (StartsWith(position, markers.lineOpeners[i])) {
             scanner.position = EmitLineComment(scanner, position);
             scanner.atLineStart = true;
+            scanner.region.directive = false;
+            if (scanner.region.heredocPending && *scanner.position) EmitPendingHeredoc(scanner);
             return true;
         }
     }
     if (!markers.blockOpener.empty() && StartsWith(position, markers.blockOpener)) {
-        scanner.position = EmitBlockComment(scanner, position);
+        const bool nests = markers.rules.nestedComments && markers.blockCloses && !markers.blockCloser.empty();
+        scanner.position = nests ? EmitNestedBlockComment(scanner, position) : EmitBlockComment(scanner, position);
         scanner.atLineStart = false;
         return true;
     }
     if (IsLineBreak(*position)) return false;  // a literal opened by a line break would hold it
+    // In a directive, quotes and brackets are the directive's own ("file.h", <file.h>).
+    if (scanner.region.directive) return false;
+    if (hasRules) {
+        const LanguageRules& rules = markers.rules;
+        if (rules.markup) {
+            if (ScanMarkupCharacter(scanner)) return true;
+            if (scanner.region.markup == MarkupPlace::Text) return false;  // text between tags holds no strings
+        }
+        if (ScanRegionOpener(scanner, RegionGroup::Strings)) return true;
+        if (rules.regexLiterals && *position == u'/' && ScanRegexLiteral(scanner)) return true;
+    }
     const WStringView strings = markers.stringTriples;
     for (size_t i = 0; i + 3 <= strings.size(); i += 3) {
         if (strings[i + 1] == *position) {
@@ -218,21 +279,38 @@ size_t SplitWord(const char16_t* position, const CharClasses& classes, bool& may
 }
 
 // Classes 0-9 take the roles from Keyword0 on: Keyword0-3, String0-3, Seperator, Border.
-static ColorRole KeywordRole(int keywordClass) {
+ColorRole KeywordRole(int keywordClass) {
     if (keywordClass < 0 || keywordClass > 9) keywordClass = 0;
     return static_cast<ColorRole>(static_cast<int>(ColorRole::Keyword0) + keywordClass);
 }
 
+// kRules: the language sets some of the optional keys. The scan of one
+// that sets none is compiled without their tests.
+template <bool kRules>
 static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     Emitter& emitter = scanner.emitter;
     const WStringView word(scanner.position, length);
-    const KeywordMatch match = scanner.keywords.Find(word);
-    if (match.found) {
-        const ColorRole role = KeywordRole(match.keywordClass);
+    ColorRole role = ColorRole::Keyword0;
+    bool plain = false;
+    bool keyword = false;
+    if constexpr (kRules) {
+        // A directive line takes one colour, numbers and keywords alike.
+        keyword = scanner.region.directive;
+        if (keyword)
+            role = ColorRole::Keyword3;
+        else if (scanner.markers.contextualWords)
+            keyword = ContextualWordRole(scanner, word, role, plain);
+    }
+    if (!keyword) {
+        const KeywordMatch match = scanner.keywords.Find(word);
+        keyword = match.found;
+        if (keyword) role = KeywordRole(match.keywordClass);
+    }
+    if (keyword && !plain) {
         SwitchSpan(emitter, role);
         scanner.lastColour = emitter.Color(role).color;
         scanner.lastKind = TokenKind::Keyword;
-    } else if (IsDecimalDigit(word[0])) {
+    } else if (!plain && IsDecimalDigit(word[0])) {
         SwitchSpan(emitter, ColorRole::Number);
         scanner.lastColour = emitter.Color(ColorRole::Number).color;
         scanner.lastKind = TokenKind::Number;
@@ -253,7 +331,7 @@ static bool WriteWord(Scanner& scanner, size_t length, bool mayEscape) {
     return true;
 }
 
-static void WriteBlanks(Scanner& scanner, bool blanksRun) {
+static inline void WriteBlanks(Scanner& scanner, bool blanksRun) {
     if (scanner.atLineStart || IsWideSpace(scanner.position[-1]))
         WriteMarkup(scanner.emitter, u"&nbsp;"sv);
     else
@@ -265,7 +343,7 @@ static void WriteBlanks(Scanner& scanner, bool blanksRun) {
         for (; *scanner.position == u' '; ++scanner.position) WriteMarkup(scanner.emitter, u"&nbsp;"sv);
 }
 
-static void WriteLineBreak(Scanner& scanner) {
+static inline void WriteLineBreak(Scanner& scanner) {
     if (scanner.lineIndex < scanner.lineCount) WriteMarkup(scanner.emitter, u"<br/>"sv);
     WriteMarkup(scanner.emitter, u"\r\n"sv);
     ++scanner.lineIndex;
@@ -274,12 +352,17 @@ static void WriteLineBreak(Scanner& scanner) {
 }
 
 // A delimiter, or the character after a cut word, written on its own.
+template <bool kRules>
 static void WriteSingleCharacter(Scanner& scanner) {
     Emitter& emitter = scanner.emitter;
     const char16_t c = *scanner.position;
     const bool continuesNumber = scanner.lastKind == TokenKind::Number && (IsDecimalDigit(c) || c == u'.');
     if (!continuesNumber) {
-        if (scanner.classes.IsSeperator(c)) {
+        if (kRules && scanner.region.directive) {
+            SwitchSpan(emitter, ColorRole::Keyword3);
+            scanner.lastKind = TokenKind::Keyword;
+            scanner.lastColour = emitter.Color(ColorRole::Keyword3).color;
+        } else if (scanner.classes.IsSeperator(c)) {
             SwitchSpan(emitter, ColorRole::Seperator);
             scanner.lastKind = TokenKind::Seperator;
             scanner.lastColour = emitter.Color(ColorRole::Seperator).color;
@@ -297,6 +380,46 @@ static void WriteSingleCharacter(Scanner& scanner) {
     ++scanner.position;
 }
 
+template <bool kRules>
+static bool ScanText(Scanner& scanner) {
+    Emitter& emitter = scanner.emitter;
+    const CharClasses& classes = scanner.classes;
+    // A blank after a blank is a word of its own, unless blanks continue words
+    // or may open a comment or literal.
+    const bool blanksRun = classes.IsDelimiter(u' ') && !classes.MayOpen(u' ');
+    while (scanner.lineIndex <= scanner.lineCount) {
+        if (!(classes.MayOpen(*scanner.position) && ScanCommentOrString(scanner))) {
+            bool mayEscape;
+            const size_t length = SplitWord(scanner.position, classes, mayEscape);
+            if (length && !WriteWord<kRules>(scanner, length, mayEscape)) return false;
+            // Tests in the order of how often they hold in code: a chain of
+            // branches, each predicted on its own, beats a jump table here.
+            const char16_t stop = *scanner.position;
+            if (stop == u' ') {
+                WriteBlanks(scanner, blanksRun);
+            } else if (EndsLine(stop)) {
+                if (!stop) return true;
+                if constexpr (kRules) {
+                    // A directive runs on over a line break after a backslash.
+                    OpenRegion& region = scanner.region;
+                    if (region.directive) region.directive = scanner.position[-1] == u'\\';
+                    WriteLineBreak(scanner);
+                    if (region.heredocPending) EmitPendingHeredoc(scanner);
+                } else {
+                    WriteLineBreak(scanner);
+                }
+            } else if (stop == u'\t') {
+                WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
+                ++scanner.position;
+            } else if (!(classes.MayOpen(stop) && ScanCommentOrString(scanner))) {
+                WriteSingleCharacter<kRules>(scanner);
+            }
+        }
+        if (!*scanner.position) break;
+    }
+    return true;
+}
+
 bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_t* text, int32_t lineCount,
                    ScanBuffers& buffers) {
     if (!*text) return true;
@@ -305,32 +428,7 @@ bool HighlightCode(Emitter& emitter, const LanguageInfo& language, const char16_
     const KeywordIndex keywords(language);
     TabStops tabStops(text, emitter.tabToSpaces);
     Scanner scanner{emitter,  language, classes, markers, keywords,        buffers,    nullptr,
-                    text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor};
+                    text,     1,        lineCount, true,  TokenKind::Plain, kPlainColor, OpenRegion()};
     if (emitter.escapes->TabsStopAtColumns()) scanner.tabStops = &tabStops;
-    // A blank after a blank is a word of its own, unless blanks continue words
-    // or may open a comment or literal.
-    const bool blanksRun = classes.IsDelimiter(u' ') && !classes.MayOpen(u' ');
-    while (scanner.lineIndex <= scanner.lineCount) {
-        if (!(classes.MayOpen(*scanner.position) && ScanCommentOrString(scanner))) {
-            bool mayEscape;
-            const size_t length = SplitWord(scanner.position, classes, mayEscape);
-            if (length && !WriteWord(scanner, length, mayEscape)) return false;
-            // Tests in the order of how often they hold in code: a chain of
-            // branches, each predicted on its own, beats a jump table here.
-            const char16_t stop = *scanner.position;
-            if (stop == u' ') {
-                WriteBlanks(scanner, blanksRun);
-            } else if (EndsLine(stop)) {
-                if (!stop) return true;
-                WriteLineBreak(scanner);
-            } else if (stop == u'\t') {
-                WriteMarkup(emitter, TabMarkupAt(scanner, scanner.position));
-                ++scanner.position;
-            } else if (!(classes.MayOpen(stop) && ScanCommentOrString(scanner))) {
-                WriteSingleCharacter(scanner);
-            }
-        }
-        if (!*scanner.position) break;
-    }
-    return true;
+    return markers.hasRules ? ScanText<true>(scanner) : ScanText<false>(scanner);
 }

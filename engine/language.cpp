@@ -10,6 +10,7 @@
 #include "base/memory.h"
 #include "config/ansi_text.h"
 #include "engine/char_class.h"
+#include "engine/language_rules.h"
 
 namespace {
 
@@ -168,6 +169,7 @@ void ApplySetting(LanguageInfo* record, WStringView line) {
             return;
         }
     }
+    ApplyLanguageRule(record, line);
 }
 
 // Stores one word in the next slot of its bucket. The bucket's run and the

@@ -10,6 +10,56 @@
 
 constexpr int kKeywordBuckets = 29;
 
+// Constructs that run across lines or depend on their context, from the
+// optional keys of [LanguageInfo] (engine/language_rules.cpp). A file without
+// those keys leaves all of it zero, and zero means "none of them".
+constexpr int kMaxRegionRules = 8;
+constexpr int kRegionMarkerUnits = 16;  // an opener, a closer or a letter set: at most 15 units
+constexpr int kMaxRegionTag = 32;       // a heredoc's or a raw string's tag
+constexpr int kRegexKeywordUnits = 128;
+
+enum class RegionKind : uint8_t {
+    None, LongString, LongComment, TaggedString, TaggedComment, Heredoc, AnchoredComment
+};
+
+// Options of a region rule, as bits.
+enum : uint8_t {
+    kRegionEscapes = 1,         // the escape character escapes inside
+    kRegionAtLineStart = 2,     // opens only where a line's first non-blank stands; closes likewise
+    kRegionNested = 4,          // the opener nests
+    kRegionBlankBeforeTag = 8,  // a heredoc's tag may follow blanks
+    kRegionIndentedCloser = 16  // a heredoc's closing tag may always be indented
+};
+
+struct RegionRule {
+    RegionKind kind;
+    uint8_t stringClass;
+    uint8_t options;
+    char16_t opener[kRegionMarkerUnits];  // tagged: '~' stands for the tag
+    char16_t closer[kRegionMarkerUnits];
+    char16_t letters[kRegionMarkerUnits];  // prefix letters of a long string; a tagged rule's tag characters
+    // Opens code inside a long string ("${"), up to the partner of its last bracket.
+    char16_t embedded[kRegionMarkerUnits];
+};
+
+enum class KeyKind : uint8_t { None, Strings, StringsAndWords };
+
+struct LanguageRules {
+    int32_t ruleCount;
+    RegionRule rules[kMaxRegionRules];
+    bool nestedComments;              // the block comment nests
+    char16_t directiveChar;           // 0: no directive lines
+    bool regexLiterals;               // '/' where an operand is expected opens a literal
+    int32_t regexClass;
+    char16_t regexKeywords[kRegexKeywordUnits];  // blank-separated words after which an operand is expected
+    KeyKind keys;                     // what may be a key when ':' follows
+    int32_t keyClass;
+    bool markup;                      // strings only inside tags, words between tags plain
+    bool tagBrackets;                 // a tag's brackets and an attribute's '=' take their classes
+    int32_t tagClass;
+    int32_t attributeClass;
+};
+
 struct LanguageInfo {
     int32_t enabled;
     char16_t filePath[kMaxPath];
@@ -28,6 +78,7 @@ struct LanguageInfo {
     int32_t bucketFirst[kKeywordBuckets];
     int32_t bucketCount[kKeywordBuckets];
     char16_t* keywords;  // keywordCount x keywordStride units, from MEM_Alloc
+    LanguageRules rules;
 };
 
 struct LanguageTable {

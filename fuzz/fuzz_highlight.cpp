@@ -9,6 +9,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <string>
 #include "base/memory.h"
 #include "engine/code_table.h"
 #include "engine/convert.h"
@@ -26,7 +28,7 @@ WString ConsumeWide(FuzzedDataProvider& input, size_t maxUnits) {
 
 // Small alphabets make comments, strings and escapes meet often: code and,
 // for units without their top bit, raw markers come from this one.
-const char16_t kAlphabet[] = u" \t\r\n/*\"'\\#<>&;.0123456789abxyz_\u4E2D\u3000\U0001F600";
+const char16_t kAlphabet[] = u" \t\r\n/*\"'\\#<>&;.0123456789abxyz_~=[]()-`:\u4E2D\u3000\U0001F600";
 constexpr size_t kAlphabetSize = sizeof kAlphabet / sizeof kAlphabet[0] - 1;
 
 WString ConsumeCode(FuzzedDataProvider& input) {
@@ -38,14 +40,69 @@ WString ConsumeCode(FuzzedDataProvider& input) {
 
 char16_t MarkerUnit(char16_t raw) { return raw & 0x8000 ? raw : kAlphabet[raw % kAlphabetSize]; }
 
+// Lines of the optional keys with markers from the alphabet: every key,
+// tags up to past their longest, options in any order.
+std::string ConstructKeys(FuzzedDataProvider& input) {
+    static const char* const kKeys[] = {"LongString=", "LongComment=", "TaggedString=", "TaggedComment=",
+                                        "Heredoc=",    "AnchoredComment=", "NestedComments=", "DirectiveChar=",
+                                        "RegexLiterals=", "Keys=", "Markup="};
+    static const char* const kOptions[] = {" escapes", " linestart", " nested", " blank", " indented",
+                                           " prefix=ab", " words", " return", " code=${",
+                                           " brackets"};
+    std::string lines;
+    const int count = input.ConsumeIntegralInRange(0, 12);
+    for (int i = 0; i < count; ++i) {
+        lines += input.PickValueInArray(kKeys);
+        lines += std::to_string(input.ConsumeIntegralInRange(0, 4));
+        for (int word = input.ConsumeIntegralInRange(0, 3); word > 0; --word) {
+            lines += ' ';
+            for (int length = input.ConsumeIntegralInRange(1, 40); length > 0; --length)
+                lines += static_cast<char>(kAlphabet[input.ConsumeIntegralInRange<size_t>(4, 39)]);
+        }
+        for (int option = input.ConsumeIntegralInRange(0, 2); option > 0; --option)
+            lines += input.PickValueInArray(kOptions);
+        lines += '\n';
+    }
+    return lines;
+}
+
+void FillRules(FuzzedDataProvider& input, LanguageRules& rules, const std::function<void(char16_t*, size_t)>& fill) {
+    rules.ruleCount = input.ConsumeIntegralInRange<int32_t>(-2, kMaxRegionRules + 2);
+    for (RegionRule& rule : rules.rules) {
+        rule.kind = static_cast<RegionKind>(input.ConsumeIntegralInRange(0, 6));
+        rule.stringClass = input.ConsumeIntegral<uint8_t>();
+        rule.options = input.ConsumeIntegral<uint8_t>();
+        fill(rule.opener, kRegionMarkerUnits);
+        fill(rule.closer, kRegionMarkerUnits);
+        fill(rule.letters, kRegionMarkerUnits);
+    }
+    rules.nestedComments = input.ConsumeBool();
+    rules.directiveChar = MarkerUnit(input.ConsumeIntegral<char16_t>());
+    rules.regexLiterals = input.ConsumeBool();
+    rules.regexClass = input.ConsumeIntegral<int32_t>();
+    fill(rules.regexKeywords, kRegexKeywordUnits);
+    rules.keys = static_cast<KeyKind>(input.ConsumeIntegralInRange(0, 2));
+    rules.keyClass = input.ConsumeIntegral<int32_t>();
+    rules.markup = input.ConsumeBool();
+    rules.tagBrackets = input.ConsumeBool();
+    rules.tagClass = input.ConsumeIntegral<int32_t>();
+    rules.attributeClass = input.ConsumeIntegral<int32_t>();
+}
+
 void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     if (input.ConsumeBool()) {
-        const std::string definition = input.ConsumeRandomLengthString(2048);
+        const std::string keys = ConstructKeys(input);
+        // Sometimes a nesting comment whose opener the code may repeat past
+        // the depth the scanner counts.
+        const std::string nesting =
+            input.ConsumeBool() ? "BlockCommentOn=[(\nBlockCommentOff=)]\nNestedComments=1\n" : "";
+        const std::string definition =
+            "[LanguageInfo]\n" + nesting + keys + input.ConsumeRandomLengthString(2048);
         ParseLanguageText(&record, definition);
         return;
     }
     // Raw fields, terminated or not.
-    auto fill = [&](char16_t* field, size_t units) {
+    const std::function<void(char16_t*, size_t)> fill = [&](char16_t* field, size_t units) {
         WString value = ConsumeWide(input, units);
         for (char16_t& unit : value) unit = MarkerUnit(unit);
         std::memcpy(field, value.data(), value.size() * sizeof(char16_t));
@@ -58,6 +115,7 @@ void FillRecord(FuzzedDataProvider& input, LanguageInfo& record) {
     fill(record.delimiters, 96);
     fill(record.seperators, 96);
     record.lineCommentCount = input.ConsumeIntegralInRange<int32_t>(-2, 6);
+    if (input.ConsumeBool()) FillRules(input, record.rules, fill);
 }
 
 }  // namespace
@@ -96,7 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool lineNumbers = input.ConsumeBool();
     const int32_t lineCount = input.ConsumeIntegralInRange<int32_t>(-1, 40);
     const bool direct = input.ConsumeBool();
-    const WString code = ConsumeCode(input);
+    WString code;
+    for (int deep = input.ConsumeBool() ? kMaxNesting + 2 : 0; deep > 0; --deep) code += u"[(";
+    code += ConsumeCode(input);
 
     StringSink sink;
     if (direct) {

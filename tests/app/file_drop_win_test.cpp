@@ -82,6 +82,13 @@ TEST_F(FileDropTest, GbkAndLatin1FilesAreDecodedAsTheCommandLineDecodesThem) {
     EXPECT_EQ(TextOf(code_), L"März\xFFFD[0m");
 }
 
+TEST_F(FileDropTest, AFileNoExtensionClaimsGoesByItsFirstLine) {
+    CopyToField(table_->records[2].name, u"Python");
+    const TempFile script("tool", "", "#!/usr/bin/env python3\nprint(1)\n");
+    ASSERT_TRUE(Load(script));
+    EXPECT_EQ(SelectedRecord(), 2);
+}
+
 TEST_F(FileDropTest, AFileThatCannotBeReadLeavesThePaneAndSaysSo) {
     const TempFile missing("missing", ".c");
     const TempDir folder("folder");

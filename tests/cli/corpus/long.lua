@@ -1,0 +1,4 @@
+--[==[ a long
+comment ]] still ]==] local s = [[
+two ]=] lines]]
+-- line comment

@@ -1,0 +1,3 @@
+{- outer {- inner -} still
+   a comment -}
+main = putStrLn "it's"
