@@ -109,7 +109,7 @@ LANGUAGES = [
     ("MATLAB", "MATLAB", "matlab", []),
     ("Assembly (x86)", "Assembly (x86)", "nasm", []),
     ("Verilog", "Verilog", "verilog", []),
-    ("VHDL", "VHDL", "vhdl", []),
+    ("VHDL", "VHDL", "vhdl", [("/usr/lib/ghdl/src", True, by_ext(".vhdl"))]),
     ("Markdown", "Markdown", "markdown", [("/usr/share/doc/nodejs/api", True, by_ext(".md"))]),
     ("diff", "diff", "diff", [("/usr/lib/google-cloud-sdk", True, by_ext(".patch", ".diff"))]),
     ("Go", "Go", "go", [("/usr/share/doc/git/contrib/persistent-https", False, by_ext(".go"))]),
@@ -124,7 +124,7 @@ LANGUAGES = [
     ("Batch", "Batch", "batch", [("/usr/share", True, by_ext(".bat", ".cmd"))]),
     ("Lua", "Lua", "lua", [("/usr/share/lua", True, by_ext(".lua"))]),
     ("Perl", "Perl", "perl", [("/usr/share/perl/5.36", True, by_ext(".pm", ".pl"))]),
-    ("Objective-C", "Objective-C", "objective-c", []),
+    ("Objective-C", "Objective-C", "objective-c", [("/usr/include/GNUstep/Foundation", False, by_ext(".h"))]),
     ("Dart", "Dart", "dart", []),
     ("Zig", "Zig", "zig", []),
 ]
@@ -441,11 +441,11 @@ def main():
         sys.exit("agreement: no lumatype-cli at %s (make native builds it)" % args.cli)
 
     print("Pygments %s; classes compared per non-blank character" % pygments.__version__)
-    print("%-15s %6s %9s %7s  %-20s %s" % ("language", "files", "chars", "agree", "highlight",
+    print("%-15s %6s %9s %7s  %-20s %s" % ("language", "files", "chars", "agree", "highlight/ours (files)",
                                           "largest disagreements (ours / theirs)"))
     below, trips_failed = [], []
     with tempfile.TemporaryDirectory() as directory:
-        config, role_classes = make_config(directory, args.languages)
+        config, role_classes = make_config(directory, os.path.abspath(args.languages))
         total = Tally()
         for row, lang, lexer_name, sources in LANGUAGES:
             if args.only and row not in args.only:
@@ -461,8 +461,9 @@ def main():
                 total.highlight.agree += rival.agree
                 total.beside.chars += tally.beside.chars
                 total.beside.agree += tally.beside.agree
-                # Over the files both colour: the rows' own figure when highlight read them all.
-                theirs = "%5.1f%% (%d files)" % (rival.percent(rival.agree), rival.files)
+                # Over the files both colour, with ours on the same files after the slash.
+                theirs = "%5.1f%%/%5.1f%% (%d)" % (rival.percent(rival.agree),
+                                                  tally.beside.percent(tally.beside.agree), rival.files)
             else:
                 theirs = "%5s" % "-"
             worst = ", ".join("%s/%s %.1f%%" % (a, b, tally.percent(n)) for (a, b), n in tally.confusion.most_common(4))

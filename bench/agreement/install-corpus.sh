@@ -4,7 +4,8 @@
 # measured beside us); quick when all is present. A missing package only
 # shrinks the corpus, so a failed install warns and goes on.
 set -uo pipefail
-pkgs=(highlight libruby3.1 lua-penlight node-typescript openjdk-17-source librust-memchr-dev librust-serde-dev)
+pkgs=(highlight libruby3.1 lua-penlight node-typescript openjdk-17-source librust-memchr-dev librust-serde-dev
+      ghdl-common libgnustep-base-dev)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
