@@ -5,7 +5,7 @@
 # shrinks the corpus, so a failed install warns and goes on.
 set -uo pipefail
 pkgs=(highlight libruby3.1 lua-penlight node-typescript openjdk-17-source librust-memchr-dev librust-serde-dev
-      ghdl-common libgnustep-base-dev)
+      ghdl-common libgnustep-base-dev r-base-core yosys)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
