@@ -1,0 +1,54 @@
+; Adler-32 of a buffer (NASM, x86-64, System V):
+;   uint32_t adler32(const uint8_t *data, size_t len);
+; The sums are reduced modulo 65521 every NMAX bytes, as zlib does, so that
+; the 32-bit accumulators never overflow.
+        bits 64
+        default rel
+
+MOD_ADLER   equ 65521
+NMAX        equ 5552
+
+        section .text
+        global adler32
+
+adler32:
+        push    rbx
+        mov     r8d, 1              ; a = 1
+        xor     r9d, r9d            ; b = 0
+        mov     r10d, MOD_ADLER
+.block:
+        test    rsi, rsi
+        jz      .finish
+        mov     rcx, NMAX
+        cmp     rsi, rcx
+        cmovb   rcx, rsi            ; this block's length
+        sub     rsi, rcx
+.byte:
+        movzx   eax, byte [rdi]
+        add     r8d, eax            ; a += byte
+        add     r9d, r8d            ; b += a
+        inc     rdi
+        dec     rcx
+        jnz     .byte
+        ; reduce both sums
+        mov     eax, r8d
+        xor     edx, edx
+        div     r10d
+        mov     r8d, edx
+        mov     eax, r9d
+        xor     edx, edx
+        div     r10d
+        mov     r9d, edx
+        jmp     .block
+.finish:
+        mov     eax, r9d
+        shl     eax, 16
+        or      eax, r8d            ; (b << 16) | a
+        pop     rbx
+        ret
+
+        section .rodata
+test_input: db "Wikipedia", 0
+test_sum:   dd 0x11E60398           ; its Adler-32, for a unit test in C
+
+        section .note.GNU-stack noalloc noexec nowrite progbits
