@@ -10,6 +10,7 @@ NMAX        equ 5552
 
         section .text
         global adler32
+        global fletcher16
 
 adler32:
         push    rbx
@@ -45,6 +46,34 @@ adler32:
         shl     eax, 16
         or      eax, r8d            ; (b << 16) | a
         pop     rbx
+        ret
+
+; uint16_t fletcher16(const uint8_t *data, size_t len): both sums modulo 255,
+; reduced every byte for simplicity (the buffers it checks are short).
+fletcher16:
+        xor     eax, eax            ; sum1
+        xor     ecx, ecx            ; sum2
+        mov     r8d, 255
+.next:
+        test    rsi, rsi
+        jz      .pack
+        movzx   edx, byte [rdi]
+        add     eax, edx
+        cmp     eax, r8d
+        jb      .sum2
+        sub     eax, r8d
+.sum2:
+        add     ecx, eax
+        cmp     ecx, r8d
+        jb      .advance
+        sub     ecx, r8d
+.advance:
+        inc     rdi
+        dec     rsi
+        jmp     .next
+.pack:
+        shl     ecx, 8
+        or      eax, ecx            ; (sum2 << 8) | sum1
         ret
 
         section .rodata

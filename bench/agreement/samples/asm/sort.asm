@@ -8,6 +8,8 @@
         section .text
         global isort
         global bsearch32
+        global reverse32
+        global max32
 
 isort:
         cmp     rsi, 2
@@ -55,6 +57,39 @@ bsearch32:
         ret
 .absent:
         mov     rax, -1
+        ret
+
+; void reverse32(int32_t *a, size_t n): swaps from both ends to the middle.
+reverse32:
+        cmp     rsi, 2
+        jb      .done
+        lea     rdx, [rdi + rsi * 4 - 4]    ; last element
+.swap:
+        mov     eax, [rdi]
+        mov     ecx, [rdx]
+        mov     [rdi], ecx
+        mov     [rdx], eax
+        add     rdi, 4
+        sub     rdx, 4
+        cmp     rdi, rdx
+        jb      .swap
+.done:
+        ret
+
+; int32_t max32(const int32_t *a, size_t n): INT32_MIN for an empty array.
+max32:
+        mov     eax, 0x80000000
+        test    rsi, rsi
+        jz      .out
+        xor     ecx, ecx
+.scan:
+        mov     edx, [rdi + rcx * 4]
+        cmp     edx, eax
+        cmovg   eax, edx
+        inc     rcx
+        cmp     rcx, rsi
+        jb      .scan
+.out:
         ret
 
         section .note.GNU-stack noalloc noexec nowrite progbits
