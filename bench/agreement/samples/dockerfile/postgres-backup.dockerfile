@@ -1,5 +1,6 @@
 # A scheduled PostgreSQL backup job: pg_dump into compressed, dated files,
 # old ones pruned, the result reported to a health-check URL.
+# Connection settings come from the standard PG* variables (PGHOST, PGUSER, ...).
 FROM debian:bookworm-slim
 
 ARG PG_MAJOR=15
