@@ -104,10 +104,12 @@ corpus: native
 	$(NATIVE)/bin/lumatype-corpus
 
 # How far each shipped language's colouring agrees with Pygments' lexers over
-# real files read in place and the samples under bench/agreement, and the
+# real files read in place (bench/agreement/install-corpus.sh installs the
+# packages that hold them) and the samples under bench/agreement, and the
 # round trip over the same files. A measure, not a test: not part of make test.
 # Debian's interpreter, so the Pygments is the one make setup installs.
 agreement: native
+	@bash bench/agreement/install-corpus.sh
 	cmake --build $(NATIVE) --target lumatype-corpus -j $(JOBS)
 	LUMATYPE_CLI=$(NATIVE)/bin/lumatype-cli /usr/bin/python3 bench/agreement/agreement_test.py
 	/usr/bin/python3 bench/agreement/agreement.py --cli $(NATIVE)/bin/lumatype-cli --corpus-tool $(NATIVE)/bin/lumatype-corpus

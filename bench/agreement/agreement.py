@@ -20,6 +20,7 @@ import re
 import subprocess
 import sys
 import tempfile
+import zipfile
 
 try:
     import pygments
@@ -79,7 +80,7 @@ LANGUAGES = [
     ("C++", "C/C++", "cpp", [("/usr/include/c++", True, any_file), ("/usr/src/googletest", True, by_ext(".cc", ".h")),
                              ("/usr/include/gtest", True, by_ext(".h"))]),
     ("C#", "C#", "csharp", []),
-    ("Java", "Java", "java", []),
+    ("Java", "Java", "java", [("/usr/lib/jvm/openjdk-17/lib/src.zip", True, by_ext(".java"))]),
     ("JavaScript", "JavaScript", "javascript", [("/usr/lib/node_modules/npm/lib", True, by_ext(".js"))]),
     ("Python", "Python", "python", [("/usr/lib/python3.11", True, by_ext(".py"))]),
     ("SQL", "SQL", "sql", [("/usr/share/postgresql", True, by_ext(".sql"))]),
@@ -104,26 +105,26 @@ LANGUAGES = [
     ("Haskell", "Haskell", "haskell", []),
     ("OCaml", "OCaml", "ocaml", []),
     ("Scala", "Scala", "scala", []),
-    ("R", "R", "r", []),
+    ("R", "R", "r", [("/usr/lib/R/library", True, by_ext(".R"))]),
     ("MATLAB", "MATLAB", "matlab", []),
     ("Assembly (x86)", "Assembly (x86)", "nasm", []),
-    ("Verilog", "Verilog", "verilog", []),
-    ("VHDL", "VHDL", "vhdl", []),
+    ("Verilog", "Verilog", "verilog", [("/usr/share/yosys", True, by_ext(".v"))]),
+    ("VHDL", "VHDL", "vhdl", [("/usr/lib/ghdl/src", True, by_ext(".vhdl"))]),
     ("Markdown", "Markdown", "markdown", [("/usr/share/doc/nodejs/api", True, by_ext(".md"))]),
     ("diff", "diff", "diff", [("/usr/lib/google-cloud-sdk", True, by_ext(".patch", ".diff"))]),
     ("Go", "Go", "go", [("/usr/share/doc/git/contrib/persistent-https", False, by_ext(".go"))]),
-    ("Rust", "Rust", "rust", []),
-    ("TypeScript", "TypeScript", "typescript", []),
+    ("Rust", "Rust", "rust", [("/usr/share/cargo/registry", True, by_ext(".rs"))]),
+    ("TypeScript", "TypeScript", "typescript", [("/usr/share/nodejs/typescript/lib", False, by_ext(".d.ts"))]),
     ("Kotlin", "Kotlin", "kotlin", []),
     ("Swift", "Swift", "swift", []),
     ("PHP", "PHP", "php", [("/usr/lib/google-cloud-sdk/platform/google_appengine/php", True, by_ext(".php"))]),
-    ("Ruby", "Ruby", "ruby", []),
+    ("Ruby", "Ruby", "ruby", [("/usr/lib/ruby/3.1.0", True, by_ext(".rb"))]),
     ("Shell", "Shell", "bash", [("/usr/bin", False, starts_with_shell), ("/usr/share", True, by_ext(".sh"))]),
     ("PowerShell", "PowerShell", "powershell", [("/usr/lib/node_modules", True, by_ext(".ps1"))]),
     ("Batch", "Batch", "batch", [("/usr/share", True, by_ext(".bat", ".cmd"))]),
-    ("Lua", "Lua", "lua", []),
+    ("Lua", "Lua", "lua", [("/usr/share/lua", True, by_ext(".lua"))]),
     ("Perl", "Perl", "perl", [("/usr/share/perl/5.36", True, by_ext(".pm", ".pl"))]),
-    ("Objective-C", "Objective-C", "objective-c", []),
+    ("Objective-C", "Objective-C", "objective-c", [("/usr/include/GNUstep/Foundation", False, by_ext(".h"))]),
     ("Dart", "Dart", "dart", []),
     ("Zig", "Zig", "zig", []),
 ]
@@ -140,11 +141,23 @@ def sample_folder(row):
     return os.path.join(SAMPLES, SAMPLE_FOLDERS.get(row, row.lower()))
 
 
-def collect(row, sources, max_files, max_bytes):
+def unpack(archive, wanted, share, directory):
+    """An even spread of share members of a zip archive (a JDK's src.zip),
+    written under directory, as paths to read like any other file."""
+    with zipfile.ZipFile(archive) as z:
+        names = sorted(n for n in z.namelist() if not n.endswith("/") and wanted(n))
+        if len(names) > share:
+            step = len(names) / share
+            names = [names[int(i * step)] for i in range(share)]
+        target = os.path.join(directory, "unpacked", os.path.basename(archive))
+        return [z.extract(name, target) for name in names]
+
+
+def collect(row, sources, max_files, max_bytes, directory):
     """The corpus of one row: its samples, then an even spread over each
     source's Debian files (an equal share of max_files each, so one large
     folder does not crowd out the others), each file at most a tenth of the
-    byte budget."""
+    byte budget. A source that is a zip archive is unpacked under directory."""
     samples = []
     folder = sample_folder(row)
     if os.path.isdir(folder):
@@ -152,6 +165,9 @@ def collect(row, sources, max_files, max_bytes):
     share = -(-max_files // max(1, len(sources)))
     found, seen = [], set()
     for root, recursive, wanted in sources:
+        if root.endswith(".zip") and os.path.isfile(root):
+            found += unpack(root, wanted, share, directory)
+            continue
         if not os.path.isdir(root):
             continue
         walk = os.walk(root) if recursive else [(root, [], os.listdir(root))]
@@ -425,16 +441,16 @@ def main():
         sys.exit("agreement: no lumatype-cli at %s (make native builds it)" % args.cli)
 
     print("Pygments %s; classes compared per non-blank character" % pygments.__version__)
-    print("%-15s %6s %9s %7s  %-20s %s" % ("language", "files", "chars", "agree", "highlight",
+    print("%-15s %6s %9s %7s  %-20s %s" % ("language", "files", "chars", "agree", "highlight/ours (files)",
                                           "largest disagreements (ours / theirs)"))
     below, trips_failed = [], []
     with tempfile.TemporaryDirectory() as directory:
-        config, role_classes = make_config(directory, args.languages)
+        config, role_classes = make_config(directory, os.path.abspath(args.languages))
         total = Tally()
         for row, lang, lexer_name, sources in LANGUAGES:
             if args.only and row not in args.only:
                 continue
-            files = collect(row, sources, args.max_files, args.max_bytes)
+            files = collect(row, sources, args.max_files, args.max_bytes, directory)
             tally = check_row(row, lang, lexer_name, files, args.cli, config, role_classes)
             agreement = tally.percent(tally.agree)
             total.chars += tally.chars
@@ -445,8 +461,9 @@ def main():
                 total.highlight.agree += rival.agree
                 total.beside.chars += tally.beside.chars
                 total.beside.agree += tally.beside.agree
-                # Over the files both colour: the rows' own figure when highlight read them all.
-                theirs = "%5.1f%% (%d files)" % (rival.percent(rival.agree), rival.files)
+                # Over the files both colour, with ours on the same files after the slash.
+                theirs = "%5.1f%%/%5.1f%% (%d)" % (rival.percent(rival.agree),
+                                                  tally.beside.percent(tally.beside.agree), rival.files)
             else:
                 theirs = "%5s" % "-"
             worst = ", ".join("%s/%s %.1f%%" % (a, b, tally.percent(n)) for (a, b), n in tally.confusion.most_common(4))

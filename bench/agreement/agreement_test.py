@@ -5,6 +5,7 @@ the measure; LUMATYPE_CLI names the lumatype-cli of the end-to-end case."""
 import os
 import tempfile
 import unittest
+import zipfile
 
 import agreement
 from pygments.token import Comment, Keyword, Name, Number, Operator, String, Text
@@ -60,6 +61,20 @@ class ReadingPygments(unittest.TestCase):
         self.assertEqual(agreement.pygments_class(Name.Tag, "JSON"), "keyword")
         self.assertEqual(agreement.pygments_class(Name.Attribute, "HTML"), "keyword")
         self.assertEqual(agreement.pygments_class(Name.Attribute, "Python"), "other")
+
+
+class ChoosingTheFiles(unittest.TestCase):
+    def test_a_zip_source_gives_an_even_spread_of_its_wanted_members_as_files(self):
+        with tempfile.TemporaryDirectory() as directory:
+            archive = os.path.join(directory, "src.zip")
+            with zipfile.ZipFile(archive, "w") as z:
+                for n in range(6):
+                    z.writestr("java.base/p/C%d.java" % n, "class C%d {}\n" % n)
+                z.writestr("java.base/p/notes.txt", "not code")
+            files = agreement.collect("Nothing", [(archive, True, agreement.by_ext(".java"))], 3, 10000, directory)
+            self.assertEqual([os.path.basename(f) for f in files], ["C0.java", "C2.java", "C4.java"])
+            with open(files[1]) as f:
+                self.assertEqual(f.read(), "class C2 {}\n")
 
 
 @unittest.skipUnless(os.access(CLI, os.X_OK), "no lumatype-cli at " + CLI)
