@@ -32,44 +32,46 @@ struct Character {
 // ends in the RTF itself mean nothing. Anything else is a fault of the sink.
 class RtfReader {
 public:
-    explicit RtfReader(std::string_view rtf) : rtf_(rtf) {}
-
-    // Appends the document's characters; false when it is not well-formed.
-    bool Read(std::vector<Character>& out) {
-        std::vector<Format> groups;
-        Format format;
-        size_t colorTableDepth = 0;  // the group depth of \colortbl, 0 outside it
-        uint32_t pendingColor = 0;
+    // Reads one more stretch of the document (the state carries over, so a
+    // reader that has read the header can be copied for every piece);
+    // false when it is not well-formed.
+    bool Feed(std::string_view rtf, std::vector<Character>& out) {
+        rtf_ = rtf;
+        i_ = 0;
         while (i_ < rtf_.size()) {
+            if (closed_) return false;  // nothing after the document
             const char c = rtf_[i_++];
             if (c == '{') {
-                groups.push_back(format);
+                groups_.push_back(format_);
             } else if (c == '}') {
-                if (groups.empty()) return false;
-                format = groups.back();
-                groups.pop_back();
-                if (groups.size() < colorTableDepth) colorTableDepth = 0;
-                if (groups.empty()) return i_ == rtf_.size();  // nothing after the document
+                if (groups_.empty()) return false;
+                format_ = groups_.back();
+                groups_.pop_back();
+                if (groups_.size() < colorTableDepth_) colorTableDepth_ = 0;
+                closed_ = groups_.empty();
             } else if (c == '\r' || c == '\n') {
-            } else if (colorTableDepth) {
+            } else if (colorTableDepth_) {
                 if (c == ';') {
-                    colors_.push_back(pendingColor);
-                    pendingColor = 0;
-                } else if (c != '\\' || !ReadColorComponent(pendingColor)) {
+                    colors_.push_back(pendingColor_);
+                    pendingColor_ = 0;
+                } else if (c != '\\' || !ReadColorComponent(pendingColor_)) {
                     return false;
                 }
-            } else if (groups.empty()) {
+            } else if (groups_.empty()) {
                 return false;  // text outside the document
             } else if (c == '\\') {
-                if (!ReadControl(format, groups.size(), colorTableDepth, out)) return false;
+                if (!ReadControl(format_, groups_.size(), colorTableDepth_, out)) return false;
             } else if (static_cast<unsigned char>(c) >= 0x80) {
                 return false;  // the sink writes 7-bit RTF only
-            } else if (!Emit(c, format, out)) {
+            } else if (!Emit(c, format_, out)) {
                 return false;
             }
         }
-        return false;  // no closing brace
+        return true;
     }
+
+    // Whether the document's outermost group has been closed.
+    bool Closed() const { return closed_; }
 
 private:
     struct Format {
@@ -81,8 +83,10 @@ private:
 
     // A control word after its backslash: its letters, its number, and the
     // blank that may end it.
-    bool ReadWord(std::string& word, long& number, bool& hasNumber) {
-        while (i_ < rtf_.size() && IsLetter(rtf_[i_])) word += rtf_[i_++];
+    bool ReadWord(std::string_view& word, long& number, bool& hasNumber) {
+        const size_t start = i_;
+        while (i_ < rtf_.size() && IsLetter(rtf_[i_])) ++i_;
+        word = rtf_.substr(start, i_ - start);
         const bool negative = i_ < rtf_.size() && rtf_[i_] == '-';
         if (negative) ++i_;
         hasNumber = false;
@@ -99,7 +103,7 @@ private:
     }
 
     bool ReadColorComponent(uint32_t& color) {
-        std::string word;
+        std::string_view word;
         long number;
         bool hasNumber;
         if (!ReadWord(word, number, hasNumber) || !hasNumber || number < 0 || number > 255) return false;
@@ -120,7 +124,7 @@ private:
             int byte;
             return ReadHexByte(byte) && Emit(byte, format, out);
         }
-        std::string word;
+        std::string_view word;
         long number;
         bool hasNumber;
         if (!ReadWord(word, number, hasNumber)) return false;
@@ -180,8 +184,13 @@ private:
         return true;
     }
 
-    std::string_view rtf_;
+    std::string_view rtf_;  // the stretch being read
     size_t i_ = 0;
+    std::vector<Format> groups_;
+    Format format_;
+    size_t colorTableDepth_ = 0;  // the group depth of \colortbl, 0 outside it
+    uint32_t pendingColor_ = 0;
+    bool closed_ = false;
     std::vector<uint32_t> colors_;  // entry 0 is "auto", the empty one before the first ';'
 };
 
@@ -257,7 +266,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool endsWithBreak = false;
     // Enough units to grow the body several times, few enough for speed.
     size_t units = 0;
-    while (input.remaining_bytes() > 0 && units < 16384) {
+    while (input.remaining_bytes() > 0 && units < 4096) {
         const ColorRef color = ConsumeColor(input);
         const bool bold = input.ConsumeBool();
         const std::u16string text = ConsumeChunkText(input);
@@ -280,17 +289,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (document.endsWithBreak != endsWithBreak) __builtin_trap();
     const size_t perPiece = paragraphsPerPiece ? paragraphsPerPiece : RtfSink::kParagraphsPerPiece;
     std::vector<Character> read;
+    // The header (the colour table) is read once; each piece goes on from it.
+    RtfReader header;
+    if (!header.Feed(document.header, read) || !read.empty() || header.Closed()) __builtin_trap();
     std::string bodies;
     for (size_t i = 0; i < document.PieceCount(); ++i) {
         const RtfSink::Piece piece = document.PieceAt(i);
         if (piece.last != (i + 1 == document.PieceCount()) || piece.format.empty() != (i == 0)) __builtin_trap();
         bodies += piece.body;
-        std::string rtf(document.header);
-        rtf += piece.format;
-        rtf += piece.body;
-        rtf += document.closing;
         const size_t before = read.size();
-        if (!RtfReader(rtf).Read(read)) __builtin_trap();
+        RtfReader reader = header;
+        if (!reader.Feed(piece.format, read) || !reader.Feed(piece.body, read) ||
+            !reader.Feed(document.closing, read) || !reader.Closed())
+            __builtin_trap();
         // Each piece but the last ends after its share of paragraphs.
         size_t paragraphs = 0;
         for (size_t k = before; k < read.size(); ++k) paragraphs += read[k].unit == kParagraph;
