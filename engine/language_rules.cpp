@@ -25,7 +25,14 @@ bool ReadClass(WStringView word, int highest, int32_t& out) {
     return true;
 }
 
-bool FitsMarker(WStringView word) { return !word.empty() && word.size() < kRegionMarkerUnits; }
+// Markers are matched within a line: one holding a line break (a stray CR in
+// the file) would swallow that break, and the numbers would drift from their
+// lines.
+bool HoldsNoLineBreak(WStringView word) { return word.find_first_of(u"\r\n") == WStringView::npos; }
+
+bool FitsMarker(WStringView word) {
+    return !word.empty() && word.size() < kRegionMarkerUnits && HoldsNoLineBreak(word);
+}
 
 // A tagged marker holds exactly one '~', the tag's place.
 bool HoldsOneTagPlace(WStringView marker) { return std::count(marker.begin(), marker.end(), u'~') == 1; }
@@ -41,10 +48,9 @@ uint8_t ReadOptions(const std::vector<WStringView>& words, size_t from, RegionRu
         else if (word == u"nested") options |= kRegionNested;
         else if (word == u"blank") options |= kRegionBlankBeforeTag;
         else if (word == u"indented") options |= kRegionIndentedCloser;
-        else if (word.substr(0, 7) == u"prefix=" && word.size() - 7 < kRegionMarkerUnits)
+        else if (word.substr(0, 7) == u"prefix=" && word.size() - 7 < kRegionMarkerUnits && HoldsNoLineBreak(word))
             CopyToField(rule.letters, word.substr(7));
-        else if (word.substr(0, 5) == u"code=" && word.size() > 5 && word.size() - 5 < kRegionMarkerUnits &&
-                 IsOpeningBracket(word.back()))
+        else if (word.substr(0, 5) == u"code=" && FitsMarker(word.substr(5)) && IsOpeningBracket(word.back()))
             CopyToField(rule.embedded, word.substr(5));
     }
     return options;
@@ -137,7 +143,9 @@ const RuleKey kRuleKeys[] = {
     {u"NestedComments=", [](LanguageInfo* r, WStringView v) { return SetFlag(r->rules.nestedComments, v); }},
     {u"DirectiveChar=",
      [](LanguageInfo* r, WStringView v) {
-         r->rules.directiveChar = v.empty() ? 0 : v[0];
+         // A line break would make every empty line a directive running
+         // into the next one.
+         r->rules.directiveChar = v.empty() || v[0] == u'\r' || v[0] == u'\n' ? 0 : v[0];
          return true;
      }},
     {u"RegexLiterals=", SetRegexLiterals},

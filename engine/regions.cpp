@@ -246,7 +246,9 @@ const char16_t* EmitRegion(Scanner& scanner, const char16_t* begin, const char16
 bool ScanLineStartRegion(Scanner& scanner) {
     const char16_t* position = scanner.position;
     const LanguageRules& rules = scanner.markers.rules;
-    if (rules.directiveChar && *position == rules.directiveChar) {
+    // A record whose directive character ends lines (one not read from a
+    // file) must not swallow a line break: the numbers would drift.
+    if (rules.directiveChar && *position == rules.directiveChar && !EndsLine(*position)) {
         // The rest of the line goes through the main loop, which gives its
         // words and characters the directive's colour until the line ends.
         scanner.region.directive = true;
