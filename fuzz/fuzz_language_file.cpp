@@ -17,12 +17,18 @@ constexpr size_t kKeyCount = sizeof kConstructKeys / sizeof kConstructKeys[0];
 
 bool HoldsOneTagPlace(WStringView marker) { return std::count(marker.begin(), marker.end(), u'~') == 1; }
 
+// A marker is matched within a line; one holding a line break would swallow it.
+bool HoldsLineBreak(WStringView marker) { return marker.find_first_of(u"\r\n") != WStringView::npos; }
+
 void CheckRules(const LanguageRules& rules) {
+    if (rules.directiveChar == u'\r' || rules.directiveChar == u'\n') __builtin_trap();
     if (rules.ruleCount < 0 || rules.ruleCount > kMaxRegionRules) __builtin_trap();
     for (int i = 0; i < rules.ruleCount; ++i) {
         const RegionRule& rule = rules.rules[i];
         const WStringView opener = FieldView(rule.opener);
         if (opener.empty() || opener.size() >= kRegionMarkerUnits || rule.stringClass > 3) __builtin_trap();
+        for (WStringView marker : {opener, FieldView(rule.closer), FieldView(rule.letters), FieldView(rule.embedded)})
+            if (HoldsLineBreak(marker)) __builtin_trap();
         const bool tagged = rule.kind == RegionKind::TaggedString || rule.kind == RegionKind::TaggedComment;
         if (tagged && !(HoldsOneTagPlace(opener) && HoldsOneTagPlace(FieldView(rule.closer)))) __builtin_trap();
     }
