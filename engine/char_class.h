@@ -4,6 +4,9 @@
 // told apart by base/wide.h.
 #include "base/wide.h"
 
+// The blanks that separate words on a line: blank and tab.
+inline bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
 // iswdigit: the ten ASCII digits.
 inline bool IsDecimalDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "base/limits.h"
 #include "config/profile.h"
+#include "engine/char_class.h"
 #include "engine/emitter.h"
 #include "engine/language.h"
 
@@ -31,8 +32,6 @@ WStringView FileExtension(WStringView fileName) {
 }
 
 WStringView BaseName(WStringView path) { return path.substr(std::min(path.find_last_of(u"\\/") + 1, path.size())); }
-
-static bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 // "#!/usr/bin/python3", "#!/usr/bin/env -S node --flag": the program's name.
 static WStringView Interpreter(WStringView line) {

@@ -10,9 +10,9 @@ std::vector<WStringView> BlankSeparatedWords(WStringView value) {
     std::vector<WStringView> words;
     size_t i = 0;
     while (i < value.size()) {
-        while (i < value.size() && (value[i] == u' ' || value[i] == u'\t')) ++i;
+        while (i < value.size() && IsBlank(value[i])) ++i;
         const size_t start = i;
-        while (i < value.size() && value[i] != u' ' && value[i] != u'\t') ++i;
+        while (i < value.size() && !IsBlank(value[i])) ++i;
         if (i > start) words.push_back(value.substr(start, i - start));
     }
     return words;

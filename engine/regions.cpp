@@ -4,7 +4,6 @@
 
 namespace {
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool IsTagUnit(char16_t c) { return IsAsciiLetter(c) || IsDecimalDigit(c) || c == u'_'; }
 
